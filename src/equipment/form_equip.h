@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/forms.h"
+
+class KLabel;
+class KText;
+class KTimer;
+
+class FormEquip : public ChildForm {
+    Q_OBJECT
+public:
+    FormEquip();
+    void Form_Load() override;
+    void Form_Unload() override;
+    void TimerReset_Timer();
+
+    KText *TextGold;
+    KLabel *LabelArm[2];
+    KTimer *TimerReset;
+};

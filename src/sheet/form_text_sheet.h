@@ -1,0 +1,46 @@
+// The sheet window: the character sheet text and the list of saved
+// characters, a top-level window of its own beside the main window.
+#pragma once
+
+#include <QMainWindow>
+
+class KFileList;
+class KList;
+class KText;
+class KTimer;
+class QAction;
+
+class FormTextSheet : public QMainWindow {
+    Q_OBJECT
+public:
+    FormTextSheet();
+    bool unloaded() const { return m_unloaded; }
+
+    void Form_Load();
+    void Form_Activate() {}
+    void MenuMode_Click(int index);
+    void MenuCrLfMode_Click(int index);
+    void MenuClose_Click();
+    void MenuEnd_Click();
+    void TimerFMode_Timer();
+    void TimerSheet_Timer();
+
+    KText *TextSheet;
+    KList *ListC;
+    KList *ListSort;
+    KFileList *FileCL;
+    KFileList *FilePL;
+    KTimer *TimerFMode;
+    KTimer *TimerSheet;
+    QAction *MenuMode[2] = {};
+    QAction *MenuCrLfMode[3] = {};
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void createMenus();
+    bool m_unloaded = false;
+};
+
+bool FormTextSheetExists();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/forms.h"
+
+class KLabel;
+class KTimer;
+
+class FormExp : public ChildForm {
+    Q_OBJECT
+public:
+    FormExp();
+    void Form_Load() override;
+    void Form_Unload() override;
+    void TimerReset_Timer();
+
+    KLabel *LabelHome;
+    KTimer *TimerReset;
+};

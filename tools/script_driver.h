@@ -1,0 +1,47 @@
+// Runs a script against the real program: one command a line, the event
+// loop drained after each, every message box and beep recorded.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QObject;
+class QWidget;
+
+class ScriptDriver {
+public:
+    enum Exit { Ok = 0, ExpectFailed = 1, ScriptError = 2, ProgramEnded = 3 };
+
+    ScriptDriver();
+    // Runs every line of the script; returns the exit status.
+    int run(const QStringList &lines);
+    // Runs pending one-shot timers and posted events until none are left.
+    static void drain();
+
+    // Splits a script line into arguments (blanks separate; double quotes
+    // with \" \\ \r \n \t inside). Sets ok false for an unterminated quote.
+    static QStringList splitArgs(const QString &line, bool &ok, QList<bool> *quoted = nullptr);
+    // A value as the driver prints it: CR, LF, tab and backslash escaped.
+    static QString escape(const QString &v);
+
+private:
+    struct Failure {
+        int status;
+        QString reason;
+    };
+    void execute(const QStringList &args, const QList<bool> &quoted);
+    QString valueOf(const QString &target);
+    QObject *control(const QString &form, const QString &name, QWidget **formOut = nullptr);
+    QString controlProperty(QWidget *form, QObject *ctl, const QString &prop);
+    QString windowProperty(QWidget *form, const QString &formName, const QString &prop);
+    QString recordValue(const QString &rec, const QString &field);
+    QString globalValue(const QString &name);
+    QString filesValue(const QString &what);
+    void out(const QString &line);
+    [[noreturn]] void fail(int status, const QString &reason);
+
+    int m_line = 0;
+    QStringList m_answers;
+    int m_beeps = 0;
+};
