@@ -1,5 +1,6 @@
 #include "equipment/form_equip.h"
 
+#include "shell/chara_record.h"
 #include "shell/controls.h"
 #include "shell/mdi_form_kt.h"
 
@@ -33,6 +34,12 @@ void FormEquip::Form_Unload()
 void FormEquip::TimerReset_Timer()
 {
     TimerReset->setEnabled(false);
+}
+
+void FormEquip::ShowLoaded(const CharaRecord &rec)
+{
+    TextGold->setText(QString::number(rec.Gold));
+    LabelArm[1]->setCaption(rec.Ambidextrous == 1 ? QStringLiteral("利腕") : QStringLiteral("逆腕"));
 }
 
 FormEquip *formEquip()

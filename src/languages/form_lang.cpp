@@ -64,6 +64,11 @@ void FormLang::TimerReset_Timer()
     TimerReset->setEnabled(false);
 }
 
+void FormLang::ShowLoaded(const CharaRecord &rec)
+{
+    ComboGod->setListIndex(rec.God);
+}
+
 FormLang *formLang()
 {
     static QPointer<FormLang> form;

@@ -14,6 +14,8 @@ public:
     void Form_Unload() override;
     void ComboGod_Click();
     void TimerReset_Timer();
+    // The abilities window's loaded-character refresh: this window's part.
+    void ShowLoaded(const struct CharaRecord &rec);
 
     KCombo *ComboGod;
     KTimer *TimerReset;

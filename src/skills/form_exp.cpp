@@ -29,6 +29,11 @@ void FormExp::TimerReset_Timer()
     TimerReset->setEnabled(false);
 }
 
+void FormExp::ShowLoaded(const CharaRecord &)
+{
+    LabelHome->setCaption(QStringLiteral("呼び出し"));
+}
+
 FormExp *formExp()
 {
     static QPointer<FormExp> form;

@@ -12,6 +12,8 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
     void TimerReset_Timer();
+    // The abilities window's loaded-character refresh: this window's part.
+    void ShowLoaded(const struct CharaRecord &rec);
 
     KLabel *LabelHome;
     KTimer *TimerReset;
