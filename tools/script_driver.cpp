@@ -138,16 +138,6 @@ struct FieldReader {
     }
 };
 
-// The form a control belongs to: its child window or top-level window.
-QWidget *formOf(QObject *o)
-{
-    for (QObject *p = o; p; p = p->parent()) {
-        if (qobject_cast<ChildForm *>(p) || qobject_cast<MDIFormKT *>(p) || qobject_cast<FormTextSheet *>(p))
-            return static_cast<QWidget *>(p);
-    }
-    return nullptr;
-}
-
 // Finds a named control of a form without descending into other forms.
 QObject *findControl(QObject *root, const QString &name, QObject *form)
 {

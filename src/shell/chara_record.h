@@ -29,6 +29,7 @@ struct ProfileGroup {
     Integer Age = 0;
     Integer AgeClass = 0;
     QString Description;
+    bool operator==(const ProfileGroup &) const = default;
 };
 
 struct SkillGroup {
@@ -37,6 +38,7 @@ struct SkillGroup {
     std::array<Long, 9> SkillExp{};
     Long ExpSpent = 0;
     Long ExpTotal = 0;
+    bool operator==(const SkillGroup &) const = default;
 };
 
 struct AbilityGroup {
@@ -46,11 +48,13 @@ struct AbilityGroup {
     std::array<Single, 6> Ability{};
     Single AbilityTotal = 0;
     Byte Ambidextrous = 0;
+    bool operator==(const AbilityGroup &) const = default;
 };
 
 struct AdjustGroup {
     std::array<Integer, 6> AbilityAdjust{};
     Integer UndeadType = 0;
+    bool operator==(const AdjustGroup &) const = default;
 };
 
 struct EquipGroup {
@@ -76,11 +80,13 @@ struct EquipGroup {
     Byte ArmorMagic = 0;
     std::array<Integer, 4> ItemPrice{};
     Array2<Integer, 2, 2> ItemIndex;
+    bool operator==(const EquipGroup &) const = default;
 };
 
 struct CombatGroup {
     Array2<Integer, 2, 4> CombatValue;
     std::array<Integer, 3> DefenseValue{};
+    bool operator==(const CombatGroup &) const = default;
 };
 
 struct MagicGroup {
@@ -89,12 +95,14 @@ struct MagicGroup {
     std::array<QString, 20> SongName;
     Array2<Byte, 18, 2> LangFlag;
     Array2<QString, 18, 2> LangName;
+    bool operator==(const MagicGroup &) const = default;
 };
 
 struct GeneralSkillGroup {
     Integer GeneralSkillPoints = 0;
     std::array<QString, 9> GeneralSkillName;
     std::array<Integer, 9> GeneralSkillLevel{};
+    bool operator==(const GeneralSkillGroup &) const = default;
 };
 
 struct BirthGroup {
@@ -102,11 +110,13 @@ struct BirthGroup {
     std::array<Integer, 9> BirthSkillLevel{};
     QString BirthGeneralSkill;
     Integer BirthGeneralSkillLevel = 0;
+    bool operator==(const BirthGroup &) const = default;
 };
 
 struct FileGroup {
     QString PortraitFile;
     Integer CharaNo = 0;
+    bool operator==(const FileGroup &) const = default;
 };
 
 // The in-memory layout is free; the file order lives in forEachField.
