@@ -2,7 +2,9 @@
 
 #include "abilities/race_tables.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 std::array<float, 8> ClassAdapt(const std::array<float, 8> &base, int item)
@@ -89,7 +91,13 @@ std::array<float, 6> ApplyAgeFactor(const std::array<float, 6> &ability, int age
 
 int AbilityBonus(float ability)
 {
-    return int(std::floor(double(ability) / 6.0));
+    // A base value may be typed as any float, so an ability can be huge or
+    // infinite; the bonus saturates so that six of them still add up in an int.
+    constexpr double limit = std::numeric_limits<int>::max() / 6;
+    const double b = std::floor(double(ability) / 6.0);
+    if (std::isnan(b))
+        return 0;
+    return int(std::clamp(b, -limit, limit));
 }
 
 QString BonusText(int bonus)

@@ -67,7 +67,8 @@ float BaseTotalOf(const std::array<float, 8> &base);
 // 1..5 scale all six by k/6, 6..10 scale 器用度, 敏捷度, 筋力 and 生命力 by
 // (11 - k)/6, rounding half up; any other category changes nothing.
 std::array<float, 6> ApplyAgeFactor(const std::array<float, 6> &ability, int ageClass);
-// Int(x / 6), the floor, also for negative abilities.
+// Int(x / 6), the floor, also for negative abilities; saturates at
+// ±(INT_MAX / 6) for absurd abilities and gives 0 for not-a-number.
 int AbilityBonus(float ability);
 // "+" and the bonus in decimal; a negative bonus reads "+-1".
 QString BonusText(int bonus);

@@ -277,13 +277,16 @@ void ApplyStartingPackage(CharaRecord &r, const StartingPackage &p)
     r.SkillLevel = p.skills;
     r.ExpTotal = p.exp;
     r.GeneralSkillPoints = p.generalSkillPoints;
-    // Only a race with a starting general skill touches these; other
-    // characters keep whatever names the record held.
+    // Only a race with a starting general skill writes a slot name; other
+    // characters keep whatever names the record held. The birth skill itself
+    // always belongs to the new character: a previous character's birth
+    // skill left behind would keep its level floor on someone not born to it.
     if (!p.generalSkillName.isEmpty()) {
         r.GeneralSkillName[0] = p.generalSkillName;
         r.GeneralSkillLevel[0] = p.generalSkillLevel;
-        r.BirthGeneralSkill = p.generalSkillName;
     }
+    r.BirthGeneralSkill = p.generalSkillName;
+    r.BirthGeneralSkillLevel = p.generalSkillLevel;
     for (int i = 0; i < SkillCount; ++i)
         r.BirthSkillLevel[size_t(i)] = r.SkillLevel[size_t(i)];
 }

@@ -179,6 +179,8 @@ void ClearForNewCharacter(CharaRecord &r);
 // Record writes of steps 7 to 9: mother tongue, starting skills, experience,
 // general skill points and the starting general skill, and the copy of the
 // skill levels into `BirthSkillLevel`. Money and age are separate steps.
+// `BirthGeneralSkill` and `BirthGeneralSkillLevel` are the new character's
+// own: the starting general skill and its level, or "" and 0 without one.
 void ApplyStartingPackage(CharaRecord &r, const StartingPackage &p);
 
 // ---------------------------------------------------------------- other draws

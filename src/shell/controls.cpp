@@ -405,7 +405,8 @@ int KCheck::value() const
 void KCheck::setValue(int v)
 {
     const Qt::CheckState s = v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
-    setCheckState(s);
+    if (s != checkState()) // the toolkit repaints even an unchanged state
+        setCheckState(s);
 }
 
 void KCheck::nextCheckState()

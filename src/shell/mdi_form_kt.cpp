@@ -132,7 +132,6 @@ void MDIFormKT::MDIForm_Load()
     port->show();
     MenuAllOpen_Click();
     showMaximized();
-    focusChild(formBase());
 }
 
 void MDIFormKT::toggleWindow(ChildForm *f, QAction *item)
@@ -190,12 +189,19 @@ void MDIFormKT::MenuAllHide_Click()
     WindowCmd = 0;
 }
 
-void MDIFormKT::MenuCharaList_Click()
+// Shows the sheet window in the normal state with the focus.
+static FormTextSheet *showSheetWindow()
 {
     FormTextSheet *sheet = formTextSheet();
     sheet->show();
     sheet->showNormal();
     sheet->activateWindow();
+    return sheet;
+}
+
+void MDIFormKT::MenuCharaList_Click()
+{
+    FormTextSheet *sheet = showSheetWindow();
     sheet->TimerFMode->setEnabled(true);
     SheetMode = 0;
     CopyRecord(Chara, CharaWork);
@@ -205,10 +211,7 @@ void MDIFormKT::MenuCharaList_Click()
 
 void MDIFormKT::MenuCharaSheetText_Click()
 {
-    FormTextSheet *sheet = formTextSheet();
-    sheet->show();
-    sheet->showNormal();
-    sheet->activateWindow();
+    FormTextSheet *sheet = showSheetWindow();
     sheet->TimerSheet->setEnabled(true);
     SheetMode = 1;
     CopyRecord(Chara, CharaWork);

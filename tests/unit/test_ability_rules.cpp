@@ -204,6 +204,10 @@ void TestAbilityRules::bonusText_data()
     QTest::newRow("-6 +-1") << -6.f << QStringLiteral("+-1");
     QTest::newRow("-7 +-2") << -7.f << QStringLiteral("+-2");
     QTest::newRow("35.9 +5") << 35.9f << QStringLiteral("+5");
+    // Typed base values can make any float; the bonus saturates instead of overflowing.
+    QTest::newRow("huge saturates") << 1e30f << QStringLiteral("+357913941");
+    QTest::newRow("minus infinity saturates") << -std::numeric_limits<float>::infinity() << QStringLiteral("+-357913941");
+    QTest::newRow("not a number +0") << std::numeric_limits<float>::quiet_NaN() << QStringLiteral("+0");
 }
 
 void TestAbilityRules::bonusText()

@@ -344,14 +344,19 @@ void TestRaceTables::applyDwarfPackage()
     QCOMPARE(r.GeneralSkillLevel[1], Integer(0));
     QCOMPARE(r.GeneralSkillName[1], QStringLiteral("keep"));
     QCOMPARE(r.BirthGeneralSkill, QStringLiteral("クラフトマン"));
+    QCOMPARE(r.BirthGeneralSkillLevel, Integer(5));
 
-    // A later character keeps the general skill names but copies its own skills.
+    // A later character keeps the general skill names but copies its own
+    // skills, and is not left with the dwarf's birth skill.
     ClearForNewCharacter(r);
     ApplyStartingPackage(r, MakeStartingPackage(SettingForRace(RaceCentaur), 9, 0));
     QCOMPARE(r.SkillLevel, skills({SkillFighter, SkillRanger}));
     QCOMPARE(r.BirthSkillLevel, (std::array<Integer, 9>{1, 0, 1, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(r.GeneralSkillPoints, Integer(0));
     QCOMPARE(r.GeneralSkillLevel[0], Integer(0));
+    QCOMPARE(r.GeneralSkillName[0], QStringLiteral("クラフトマン"));
+    QCOMPARE(r.BirthGeneralSkill, QString());
+    QCOMPARE(r.BirthGeneralSkillLevel, Integer(0));
 }
 
 void TestRaceTables::ageRange_data()
