@@ -87,6 +87,10 @@ void TestSkillRules::levelCost_data()
     QTest::newRow("column 3 level 1") << int(SkillSorcerer) << 1 << 2000 << 2000;
     QTest::newRow("column 3 level 10") << int(SkillSorcerer) << 10 << 25000 << 102000;
     QTest::newRow("column 3 level 20") << int(SkillSorcerer) << 20 << 500000 << 1792000;
+    QTest::newRow("column 0 level 11") << int(SkillBard) << 11 << 30000 << 75000;
+    QTest::newRow("column 0 level 20") << int(SkillRanger) << 20 << 500000 << 1735000;
+    QTest::newRow("column 1 level 20") << int(SkillPriest) << 20 << 500000 << 1749500;
+    QTest::newRow("column 2 level 11") << int(SkillDragonPriest) << 11 << 30000 << 108500;
     QTest::newRow("level 0 is free") << int(SkillBard) << 0 << 0 << 0;
 }
 
@@ -115,6 +119,11 @@ void TestSkillRules::sageDiscount_data()
     QTest::addColumn<QString>("sageText");
     QTest::newRow("sorcerer 3 sage 5") << 3 << 5 << 15000 << QStringLiteral("*9000") << QStringLiteral("*8000");
     QTest::newRow("sage 0") << 3 << 0 << 9000 << QStringLiteral("9000") << QStringLiteral("0");
+    QTest::newRow("sorcerer 0") << 0 << 5 << 8000 << QStringLiteral("0") << QStringLiteral("8000");
+    QTest::newRow("both at 1") << 1 << 1 << 2000 << QStringLiteral("*2000") << QStringLiteral("*500");
+    // 102000 + 45000, less all ten table entries (24500).
+    QTest::newRow("both at 10") << 10 << 10 << 122500 << QStringLiteral("*102000") << QStringLiteral("*45000");
+    QTest::newRow("sorcerer 11 sage 10") << 11 << 10 << 152500 << QStringLiteral("*132000") << QStringLiteral("*45000");
     // Both at 12: 172000 + 115000, less only the ten table entries (24500).
     QTest::newRow("capped at 10") << 12 << 12 << 262500 << QStringLiteral("*172000") << QStringLiteral("*115000");
 }
@@ -147,7 +156,12 @@ void TestSkillRules::ceiling_data()
     QTest::newRow("one short") << int(SkillFighter) << 0 << 2499 << 1;
     QTest::newRow("nothing held keeps level") << int(SkillFighter) << 2 << 0 << 2;
     QTest::newRow("negative held keeps level") << int(SkillFighter) << 2 << -100 << 2;
+    QTest::newRow("exact for ten levels") << int(SkillFighter) << 0 << 59500 << 10;
+    QTest::newRow("one short of ten") << int(SkillFighter) << 0 << 59499 << 9;
+    QTest::newRow("exact for level 10") << int(SkillSorcerer) << 9 << 25000 << 10;
+    QTest::newRow("one short of level 10") << int(SkillSorcerer) << 9 << 24999 << 9;
     QTest::newRow("stops at 10") << int(SkillRanger) << 0 << 10000000 << 10;
+    QTest::newRow("at 10 stays") << int(SkillRanger) << 10 << 10000000 << 10;
     QTest::newRow("above 10 keeps level") << int(SkillRanger) << 12 << 10000000 << 12;
 }
 
