@@ -344,6 +344,10 @@ void FormExp::toGeneralSkills()
     LabelTotalExp->hide();
     ComboLevel->hide();
     TextExp->setText(NumText(int(Chara.GeneralSkillPoints)));
+    // Show the general skill at once: left alone, the list and the bar would
+    // keep the adventurer figures and the next bar move would give a general
+    // slot an adventurer level.
+    generalSkillSteps(ComboNSkill->text());
 }
 
 void FormExp::toAdventurerSkills()

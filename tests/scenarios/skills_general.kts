@@ -116,20 +116,25 @@ expect FormExp.LabelLv.caption 5
 expect FormExp.LabelExp.caption 5
 expect FormExp.HScrollLv.min 5
 
-# A refused level through a bar left from adventurer skills: after a switch
-# the bar keeps its last adventurer range until a general skill is chosen
+# Switching to general skills shows the general skill at once: the bar takes
+# the general range, so no adventurer level can reach a general slot
 select FormLang.ComboGod 2
 expect FormExp.LabelSType.caption 冒険者技能
 click FormExp.LabelExpS
 select FormExp.ComboLevel 20
 click FormExp.LabelSType
-expect FormExp.HScrollLv.max 20
-expect FormExp.HScrollLv.value 20
-scroll FormExp.HScrollLv 19
-expect App.beeps 5
-expect Chara.GeneralSkillLevel(0) 5
+expect FormExp.LabelSType.caption 一般技能
+expect FormExp.ComboNSkill.text クラフトマン
 expect FormExp.HScrollLv.value 5
+expect FormExp.HScrollLv.min 5
 expect FormExp.HScrollLv.max 10
+expect FormExp.LabelLv.caption 5
+expect FormExp.LabelExp.caption 5
+expect FormExp.ListSkill.count 1
+expect FormExp.ListSkill.item(0) クラフトマン５
+scroll FormExp.HScrollLv 6
+expect Chara.GeneralSkillLevel(0) 6
+scroll FormExp.HScrollLv 5
 
 # Race restrictions: a ドワーフ takes no ソーサラー or シャーマン, but プリースト
 select FormLang.ComboGod 3
