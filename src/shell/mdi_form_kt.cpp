@@ -15,6 +15,8 @@
 #include "skills/form_exp.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -131,6 +133,9 @@ void MDIFormKT::MDIForm_Load()
     port->move(Tw(7320 + 7920), 0);
     port->show();
     MenuAllOpen_Click();
+    // Without a window manager to maximize it, the window still fills the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
 }
 
