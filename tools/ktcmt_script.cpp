@@ -24,7 +24,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &msg
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
-    if (msg.contains(QLatin1String("propagateSizeHints")) || msg.contains(QLatin1String("XDG_RUNTIME_DIR")))
+    if (msg.contains(QLatin1String("propagateSizeHints")) || msg.contains(QLatin1String("does not support raise"))
+        || msg.contains(QLatin1String("XDG_RUNTIME_DIR")))
         return;
     std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
 }
@@ -37,7 +38,7 @@ int main(int argc, char *argv[])
 
     QString appDir, scriptPath;
     bool seeded = false;
-    quint64 seed = 0;
+    qint64 seed = 0;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (a == QLatin1String("--app-dir")) {
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
             if (++i >= argc)
                 return usage("--seed needs a number");
             bool ok = false;
-            seed = QString::fromLocal8Bit(argv[i]).toULongLong(&ok);
+            seed = QString::fromLocal8Bit(argv[i]).toLongLong(&ok);
             if (!ok)
                 return usage("--seed needs a number");
             seeded = true;
@@ -78,7 +79,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     if (seeded)
-        SeedRandom(seed);
+        SeedRandom(quint64(seed));
     if (!appDir.isEmpty())
         SetProgramFolder(QDir(appDir).absolutePath());
     ScriptDriver driver;

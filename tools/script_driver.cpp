@@ -14,7 +14,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -189,7 +191,7 @@ ScriptDriver::ScriptDriver()
         const QString a = m_answers.takeFirst();
         const bool fits = buttons == MsgButtons::Ok ? a == QLatin1String("ok") : a != QLatin1String("ok");
         if (!fits) {
-            writeLine(head + a);
+            writeLine(head + QStringLiteral("none"));
             writeLine(QStringLiteral("FAIL line %1: answer %2 does not fit the message box").arg(m_line).arg(a));
             exitNow(ScriptError);
         }
@@ -249,7 +251,9 @@ QStringList ScriptDriver::splitArgs(const QString &line, bool &ok, QList<bool> *
                     case 'r': arg += QChar(13); break;
                     case 'n': arg += QChar(10); break;
                     case 't': arg += QChar(9); break;
-                    default: arg += e; // \" and \\ and anything else stand for themselves
+                    case '"':
+                    case '\\': arg += e; break;
+                    default: ok = false; // no other escapes exist
                     }
                 } else {
                     arg += c;
@@ -283,6 +287,7 @@ void ScriptDriver::drain()
             return;
         t->fire();
     }
+    throwFail(ScriptError, QStringLiteral("the refresh timers never settle"));
 }
 
 void ScriptDriver::out(const QString &line)
@@ -328,8 +333,14 @@ QObject *ScriptDriver::control(const QString &formName, const QString &name, QWi
     QWidget *form = formByName(formName);
     if (formOut)
         *formOut = form;
-    QObject *c = findControl(form, name, form);
-    if (!c || name.isEmpty())
+    // "Label( 4 )" and "Label(4)" name the same array element.
+    QString base;
+    QList<int> idx;
+    QString wanted = name;
+    if (splitIndexed(name, base, idx) && idx.size() == 1)
+        wanted = ArrayName(base, idx[0]);
+    QObject *c = wanted.isEmpty() ? nullptr : findControl(form, wanted, form);
+    if (!c)
         throwFail(ScriptError, QStringLiteral("unknown control %1.%2").arg(formName, name));
     return c;
 }
@@ -439,13 +450,14 @@ QString ScriptDriver::controlProperty(QWidget *form, QObject *ctl, const QString
     }
     if (auto *t = qobject_cast<KTimer *>(ctl)) {
         if (prop == QLatin1String("enabled")) return boolText(t->enabled());
+        if (prop == QLatin1String("visible")) return boolText(false); // a timer is never shown
         return bad();
     }
     auto *w = qobject_cast<QWidget *>(ctl);
     if (!w)
         return bad();
     if (prop == QLatin1String("visible")) return boolText(w->isVisibleTo(form));
-    if (prop == QLatin1String("enabled")) return boolText(w->isEnabled());
+    if (prop == QLatin1String("enabled")) return boolText(w->isEnabledTo(form));
     if (prop == QLatin1String("left")) return QString::number(ToTwips(w->x()));
     if (prop == QLatin1String("top")) return QString::number(ToTwips(w->y()));
     if (prop == QLatin1String("width")) return QString::number(ToTwips(w->width()));
@@ -526,7 +538,7 @@ QString ScriptDriver::valueOf(const QString &target)
     QWidget *form = formByName(head);
     if (parts.size() == 2) {
         // FORM.PROP, unless the form has a control of that name.
-        QObject *c = findControl(form, parts[1], form);
+        QObject *c = parts[1].isEmpty() ? nullptr : findControl(form, parts[1], form);
         if (!c)
             return windowProperty(form, head, parts[1]);
         throwFail(ScriptError, QStringLiteral("%1 names a control: give a property").arg(target));
@@ -544,8 +556,14 @@ bool unreachable(QObject *ctl, QWidget *form)
     if (auto *a = qobject_cast<QAction *>(ctl))
         return !a->isVisible() || !a->isEnabled();
     if (auto *w = qobject_cast<QWidget *>(ctl))
-        return !w->isVisibleTo(form) || !w->isEnabled();
+        return !w->isVisibleTo(form) || !w->isEnabledTo(form);
     return false;
+}
+
+// A person cannot type into a locked box.
+bool readOnly(const KText *t)
+{
+    return (t->lineEdit() && t->lineEdit()->isReadOnly()) || (t->plainEdit() && t->plainEdit()->isReadOnly());
 }
 
 int toInt(const QString &s, bool &ok)
@@ -625,7 +643,7 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
         auto *combo = qobject_cast<KCombo *>(ctl);
         if (!text && !(combo && combo->isEditable()))
             throwFail(ScriptError, QStringLiteral("%1 is not a text box").arg(args[1]));
-        if (unreachable(ctl, form))
+        if (unreachable(ctl, form) || (text && readOnly(text)))
             return ignored(args[1]);
         if (text)
             text->typeText(args[2]);
@@ -647,7 +665,7 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
             key = args[2][0];
         else
             throwFail(ScriptError, QStringLiteral("key takes enter or one character"));
-        if (unreachable(ctl, form))
+        if (unreachable(ctl, form) || readOnly(text))
             return ignored(args[1]);
         text->pressKey(key);
         return;
@@ -663,6 +681,7 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
         const int v = toInt(args[2], ok);
         if (!ok)
             throwFail(ScriptError, QStringLiteral("malformed value %1").arg(args[2]));
+        // As for a person dragging, the bar stops at the ends of its range.
         if (unreachable(ctl, form))
             return ignored(args[1]);
         bar->setValue(v);
@@ -684,15 +703,14 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
     if (verb == QLatin1String("activate")) {
         need(2);
         QWidget *form = formArg(args[1]);
-        if (auto *child = qobject_cast<ChildForm *>(form)) {
+        // A person cannot click a window that is not shown.
+        if (form->isHidden())
+            return ignored(args[1]);
+        // The window's activation handling runs from the activation itself.
+        if (auto *child = qobject_cast<ChildForm *>(form))
             mdiFormKT()->area()->setActiveSubWindow(child);
-            child->Form_Activate();
-        } else if (auto *sheet = qobject_cast<FormTextSheet *>(form)) {
-            sheet->activateWindow();
-            sheet->Form_Activate();
-        } else {
-            form->activateWindow();
-        }
+        else
+            ActivateTopLevel(form);
         return;
     }
     if (verb == QLatin1String("close")) {
@@ -774,7 +792,8 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
     if (verb == QLatin1String("expect")) {
         need(3);
         const QString got = valueOf(args[1]);
-        const bool match = got == escape(args[2]) || (!quoted.value(2) && got == args[2]);
+        // A quoted value stands for the text itself; an unquoted one is compared as printed.
+        const bool match = quoted.value(2) ? got == escape(args[2]) : got == args[2];
         if (!match)
             throwFail(ExpectFailed, QStringLiteral("expected %1=%2, got %3").arg(args[1], escape(args[2]), got));
         return;

@@ -168,6 +168,10 @@ void FormAbility::CommandRun_Click()
     for (KCheck *box : CheckAdd)
         if (box->value() != 0)
             box->setValue(0);
+    // Boxes already clear (a reopened window) ran no handling: the record's
+    // template must still end up cleared.
+    if (Chara.UndeadType != 0)
+        CheckAdd_Click(0);
 
     const StartingPackage p = RollStartingPackage(Chara.Race);
     ApplyStartingPackage(Chara, p);
@@ -187,13 +191,12 @@ void FormAbility::CommandRun_Click()
     // age and deity locks (the name box's own handling).
     if (!ProfileLock[3]) {
         const Byte sex = RollSex();
-        base->ComboSex->setListIndex(sex);
-        // Also when the box already showed this sex and so ran no handling.
-        Chara.Sex = sex;
+        // The handling runs even when the box already shows the value, so the
+        // record and the locks never depend on what was shown before.
+        base->ComboSex->setListIndexAlways(sex);
         if (!ProfileLock[0]) {
             const QString &name = FirstNames[sex][size_t(RollFirstNameIndex())];
-            base->TextChara[0]->setText(name);
-            Chara.Name = name;
+            base->TextChara[0]->setTextAlways(name);
             ProfileLock[0] = 0;
         }
         ProfileLock[3] = 0;
@@ -202,7 +205,7 @@ void FormAbility::CommandRun_Click()
     if (!ProfileLock[5] && p.deityRoll) {
         FormLang *lang = formLang();
         const int god = RollDeityIndex();
-        lang->ComboGod->setListIndex(god);
+        lang->ComboGod->setListIndexAlways(god);
         ProfileLock[5] = 0;
     }
 

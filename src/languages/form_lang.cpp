@@ -66,7 +66,8 @@ void FormLang::TimerReset_Timer()
 
 void FormLang::ShowLoaded(const CharaRecord &rec)
 {
-    ComboGod->setListIndex(rec.God);
+    // The deity steps run for the loaded deity even when it is the one shown.
+    ComboGod->setListIndexAlways(rec.God);
 }
 
 FormLang *formLang()

@@ -114,7 +114,10 @@ void FormBase::TextAge_KeyPress(int keyAscii)
         return;
     if (!ReadIntegerBox(TextAge, Chara.Age))
         return;
-    formAbility()->ComboAge->setListIndex(AgeBracket(Chara.Age, Chara.Race));
+    // The bracket comes from the typed age and the race as they are now,
+    // before touching the abilities window (creating it rolls a character).
+    const int bracket = AgeBracket(Chara.Age, Chara.Race);
+    formAbility()->ComboAge->setListIndex(bracket);
     ProfileLock[4] = 1;
 }
 
@@ -128,10 +131,12 @@ void FormBase::TextID_KeyPress(int keyAscii)
 void FormBase::ShowLoaded(const CharaRecord &rec)
 {
     TextID->setText(NumText(int(rec.CharaNo)));
-    TextChara[0]->setText(rec.Name);
-    TextChara[1]->setText(rec.CommonName);
-    TextChara[2]->setText(rec.Description);
-    ComboSex->setListIndex(rec.Sex);
+    // The handling runs even for unchanged values: the locks a loaded
+    // character ends with must not depend on what the boxes showed before.
+    TextChara[0]->setTextAlways(rec.Name);
+    TextChara[1]->setTextAlways(rec.CommonName);
+    TextChara[2]->setTextAlways(rec.Description);
+    ComboSex->setListIndexAlways(rec.Sex);
     TextAge->setText(NumText(int(rec.Age)));
 }
 

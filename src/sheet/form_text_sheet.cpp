@@ -116,7 +116,7 @@ void FormTextSheet::MenuClose_Click()
     MDIFormKT *main = mdiFormKT();
     main->show();
     main->showMaximized();
-    main->activateWindow();
+    ActivateTopLevel(main);
     hide();
 }
 
@@ -137,6 +137,13 @@ void FormTextSheet::TimerSheet_Timer()
     TimerSheet->setEnabled(false);
 }
 
+void FormTextSheet::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
 void FormTextSheet::closeEvent(QCloseEvent *e)
 {
     m_unloaded = true;
@@ -146,7 +153,7 @@ void FormTextSheet::closeEvent(QCloseEvent *e)
     if (main->isHidden()) {
         main->show();
         main->showMaximized();
-        main->activateWindow();
+        ActivateTopLevel(main);
     }
     QMainWindow::closeEvent(e);
 }

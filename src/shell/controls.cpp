@@ -241,7 +241,7 @@ void KCombo::userSelect(int i)
 {
     const int before = listIndex();
     setListIndex(i);
-    if (before == i)
+    if (before == i && i >= 0)
         Q_EMIT Click();
     m_clickedByChange = false;
 }

@@ -55,6 +55,8 @@ public:
     QString text() const;
     void setText(const QString &t); // from code: Change when the text differs
     void typeText(const QString &t); // a person replacing the text: Change always
+    // From code, where the handling must run even for an unchanged text.
+    void setTextAlways(const QString &t) { typeText(t); }
     void pressKey(QChar c);          // a person's key press: KeyPress, then the key edits the text
     bool multiLine() const { return m_multi; }
     QLineEdit *lineEdit() const { return m_line; }
@@ -82,6 +84,8 @@ public:
     int listIndex() const;
     void setListIndex(int i); // from code: Click when the selection changes
     void userSelect(int i);   // a person's choice: Click always
+    // From code, where the handling must run even for an unchanged selection.
+    void setListIndexAlways(int i) { userSelect(i); }
     QString text() const;
     void setEditTextFromCode(const QString &t); // Change when it differs
     void typeText(const QString &t);            // a person typing: Change always

@@ -58,6 +58,12 @@ void ChildForm::closeEvent(QCloseEvent *e)
     QMdiSubWindow::closeEvent(e);
 }
 
+void ActivateTopLevel(QWidget *w)
+{
+    w->raise();
+    w->activateWindow();
+}
+
 void AttachChildForm(ChildForm *f)
 {
     mdiFormKT()->area()->addSubWindow(f);

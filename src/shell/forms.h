@@ -62,6 +62,10 @@ bool formExists(const QString &name);
 QWidget *formByName(const QString &name);
 const QStringList &formNames();
 
+// Makes a top-level window the active one (its activation handling runs from
+// the activation event).
+void ActivateTopLevel(QWidget *w);
+
 // Creates a child window of the main window's area, hidden, and runs its load.
 template <class F>
 F *ensureChildForm(QPointer<F> &slot)

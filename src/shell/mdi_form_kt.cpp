@@ -55,6 +55,11 @@ MDIFormKT::MDIFormKT()
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    // A child window's activation handling runs when it becomes the active one.
+    connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *w) {
+        if (auto *f = qobject_cast<ChildForm *>(w))
+            f->Form_Activate();
+    });
     createActions();
     createMenus();
     resize(Tw(15360), Tw(11520));
@@ -200,7 +205,7 @@ static FormTextSheet *showSheetWindow()
     FormTextSheet *sheet = formTextSheet();
     sheet->show();
     sheet->showNormal();
-    sheet->activateWindow();
+    ActivateTopLevel(sheet);
     return sheet;
 }
 
@@ -228,7 +233,7 @@ void MDIFormKT::MenuClose_Click()
     FormTextSheet *sheet = formTextSheet();
     sheet->show();
     sheet->showMaximized();
-    sheet->activateWindow();
+    ActivateTopLevel(sheet);
     hide();
 }
 

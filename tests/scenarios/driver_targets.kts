@@ -20,3 +20,11 @@ expect FormTextSheet.visible 0
 expect FormTextSheet.ListSort.visible 1
 expect Globals.SheetMode 0
 expect FormTextSheet.TextSheet.text "サマリー・キャラクターシート\r\n"
+# A person cannot type into a locked box: the driver leaves it alone.
+click FormAbility.CommandE(1)
+expect FormAbility.TextAdd(0).text +2
+type FormAbility.TextAdd(0) 5
+expect FormAbility.TextAdd(0).text +2
+# Control-array indexes are numbers ("00" is 0); timers are never visible.
+expect FormAbility.TextAdd(00).text +2
+expect FormPort.TimerPort.visible 0

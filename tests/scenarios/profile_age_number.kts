@@ -102,3 +102,12 @@ expect Chara.CharaNo 32767
 click FormAbility.CommandRun
 expect Chara.CharaNo 0
 expect FormBase.TextID.text 0
+
+# The bracket comes from the typed age even when the abilities window has to
+# be created first (its load rolls a new character).
+select FormAbility.ComboLace 0
+close FormAbility
+type FormBase.TextAge 70
+key FormBase.TextAge enter
+expect Chara.AgeClass 7
+expect FormAbility.ComboAge.index 7

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void enterMovesFocus();
     void loadedRefresh_data();
     void loadedRefresh();
+    void refreshRequests();
     void generationThroughWindow_data();
     void generationThroughWindow();
 
@@ -159,6 +160,9 @@ void TestAbilityWindow::loadedRefresh()
     drainTimers();
 
     QCOMPARE(CharacterLoaded, Byte(1));
+    // Name, common name, description, sex and deity count as entered by hand;
+    // the name's handling released the age.
+    QCOMPARE(ProfileLock, (std::array<Byte, 6>{1, 1, 1, 1, 0, 1}));
     FormBase *b = formBase();
     QCOMPARE(b->TextID->text(), QStringLiteral("7"));
     QCOMPARE(b->TextChara[0]->text(), rec.Name);
@@ -213,6 +217,25 @@ void TestAbilityWindow::loadedRefresh()
         QCOMPARE(f->TextAb[i]->text(), NumText(rec.BaseValue[size_t(i)]));
     for (int i = 0; i < 6; ++i)
         QCOMPARE(f->TextAbility[i]->text(), NumText(d.ability[size_t(i)]));
+}
+
+void TestAbilityWindow::refreshRequests()
+{
+    FormAbility *f = formAbility();
+    drainTimers();
+    // A recomputation asks the skills and equipment windows to follow.
+    f->CommandRe_Click();
+    QVERIFY(formExp()->TimerReset->enabled());
+    QVERIFY(formEquip()->TimerReset->enabled());
+    QVERIFY(!formLang()->TimerReset->enabled());
+    drainTimers();
+    // An ability typed by hand asks the equipment and languages windows.
+    f->TextAbility[2]->typeText(QStringLiteral("15"));
+    f->TextAbility[2]->pressKey(QChar(13));
+    QVERIFY(!formExp()->TimerReset->enabled());
+    QVERIFY(formEquip()->TimerReset->enabled());
+    QVERIFY(formLang()->TimerReset->enabled());
+    drainTimers();
 }
 
 void TestAbilityWindow::generationThroughWindow_data()
