@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include "shell/chara_record.h"
+#include "shell/indexes.h"
 
 // ---------------------------------------------------------------- indexes
 
@@ -27,20 +28,6 @@ enum RaceIndex : int {
     RaceCentaur = 9,
 };
 inline constexpr int RaceCount = 10;
-
-// Adventurer skill index, the order of `SkillLevel`.
-enum SkillIndex : int {
-    SkillFighter = 0,
-    SkillThief = 1,
-    SkillRanger = 2,
-    SkillSorcerer = 3,
-    SkillShaman = 4,
-    SkillPriest = 5,
-    SkillSage = 6,
-    SkillBard = 7,
-    SkillDragonPriest = 8,
-};
-inline constexpr int SkillCount = 9;
 
 // Mother tongues, counted from 1 in the languages window's list.
 enum LanguageNumber : int {

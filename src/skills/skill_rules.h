@@ -10,21 +10,8 @@
 #include <QStringList>
 #include <array>
 #include "shell/chara_record.h"
+#include "shell/indexes.h"
 
-// Adventurer skill indexes, in the order of the skill combo.
-enum SkillIndex {
-    SkillFighter = 0,
-    SkillThief = 1,
-    SkillRanger = 2,
-    SkillSorcerer = 3,
-    SkillShaman = 4,
-    SkillPriest = 5,
-    SkillSage = 6,
-    SkillBard = 7,
-    SkillDragonPriest = 8,
-};
-
-inline constexpr int SkillCount = 9;
 inline constexpr int MaxSkillLevel = 20;
 // Levels above this are bought only in total-experience mode.
 inline constexpr int MaxAffordableLevel = 10;
