@@ -201,6 +201,8 @@ KCombo::KCombo(const QString &name, QWidget *parent, bool editable)
         m_clickedByChange = false;
     });
     if (editable) {
+        // The typed text is the name as it stands: no completion behind the user's back.
+        setCompleter(nullptr);
         connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &) {
             m_listIndex = -1;
             Q_EMIT Change();

@@ -224,6 +224,10 @@ void FormExp::levelChosenSteps()
         ListSkill->setListIndex(ListRestoreIndex);
     ListRestoreIndex = -1;
 
+    // A level the race refuses must not stay shown in the level combo.
+    if (r.restricted && ComboLevel->listIndex() != Chara.SkillLevel[s])
+        ComboLevel->setListIndex(Chara.SkillLevel[s]);
+
     requestOtherRefreshes();
 }
 
@@ -304,6 +308,9 @@ void FormExp::generalScrollSteps(int value)
         return;
     }
 
+    // The sort may have moved the skill: a nested run started by the range
+    // below must edit the slot the skill now sits in.
+    CurrentGeneralSlot = r.newSlot;
     // An accepted level lies within its ceiling; only a floor above it moves
     // the bar, and then the nested run has already shown the outcome.
     HScrollLv->setMax(r.ceiling);
@@ -313,7 +320,6 @@ void FormExp::generalScrollSteps(int value)
 
     LabelLv->setCaption(NumText(value));
     LabelExp->setCaption(NumText(r.remaining));
-    CurrentGeneralSlot = r.newSlot;
     ListSkill->clearRows();
     for (const QString &row : GeneralListRows(Chara))
         ListSkill->addRow(row);

@@ -174,9 +174,14 @@ QList<QPair<QString, int>> SkillListRows(const CharaRecord &rec)
 
 int GeneralSlotSearch(CharaRecord &rec, const QString &name)
 {
+    // The slot that already holds the name comes first: taking a free slot
+    // ahead of it would put the name in two slots, and a later change or
+    // reset would then wipe or double the real level.
     for (int i = 0; i < GeneralSlotCount; ++i) {
         if (rec.GeneralSkillName[i] == name)
             return i;
+    }
+    for (int i = 0; i < GeneralSlotCount; ++i) {
         if (rec.GeneralSkillLevel[i] != 0)
             continue;
         // A free slot is taken over by whatever name is being edited.
@@ -211,22 +216,22 @@ GeneralLevelResult ApplyGeneralLevel(CharaRecord &rec, int slot, int v)
     result.accepted = true;
     result.remaining = int(points - sum);
 
-    const QString edited = rec.GeneralSkillName[slot];
+    // The edited slot is followed through the swaps, so a name that a loaded
+    // record holds twice still leads back to the slot that was edited.
+    int edited = slot;
     for (int i = 0; i < GeneralSlotCount - 1; ++i) {
         for (int j = i + 1; j < GeneralSlotCount; ++j) {
             if (rec.GeneralSkillLevel[i] < rec.GeneralSkillLevel[j]) {
                 std::swap(rec.GeneralSkillName[i], rec.GeneralSkillName[j]);
                 std::swap(rec.GeneralSkillLevel[i], rec.GeneralSkillLevel[j]);
+                if (edited == i)
+                    edited = j;
+                else if (edited == j)
+                    edited = i;
             }
         }
     }
-    // A name can sit in two slots when a free slot was taken over; the first wins.
-    for (int i = 0; i < GeneralSlotCount; ++i) {
-        if (rec.GeneralSkillName[i] == edited) {
-            result.newSlot = i;
-            break;
-        }
-    }
+    result.newSlot = edited;
     return result;
 }
 

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void skillListRows();
     void generalSlotSearch_data();
     void generalSlotSearch();
+    void generalLevelFollowsTheEditedSlot();
     void generalLevel();
     void generalFloorOnlyForBirthSlot();
     void generalSort();
@@ -293,6 +294,9 @@ void TestSkillRules::generalSlotSearch_data()
     QTest::newRow("case sensitive") << QStringList{QStringLiteral("Cook"), {}, {}, {}, {}} << QList<int>{1, 0, 0, 0, 0}
                                     << QStringLiteral("cook") << 1 << QStringLiteral("cook");
     QTest::newRow("empty record") << QStringList{{}, {}, {}, {}, {}} << QList<int>{0, 0, 0, 0, 0} << Healer << 0 << Healer;
+    // A freed slot ahead of the name's own slot must not take the name a second time.
+    QTest::newRow("own slot after a freed slot") << QStringList{Craftsman, Healer, Hunter, {}, {}}
+                                                 << QList<int>{5, 0, 3, 0, 0} << Hunter << 2 << Hunter;
 }
 
 void TestSkillRules::generalSlotSearch()
@@ -314,6 +318,26 @@ void TestSkillRules::generalSlotSearch()
         QCOMPARE(rec.GeneralSkillName[slot], nameAfter);
     else
         QCOMPARE(rec.GeneralSkillName[5], QStringLiteral("extra"));
+}
+
+void TestSkillRules::generalLevelFollowsTheEditedSlot()
+{
+    // A loaded record may hold one name twice; the edited slot is followed
+    // through the sort, not looked up by name.
+    CharaRecord rec;
+    rec.GeneralSkillPoints = 10;
+    rec.GeneralSkillName[0] = Hunter;
+    rec.GeneralSkillLevel[0] = 2;
+    rec.GeneralSkillName[1] = Hunter;
+    rec.GeneralSkillLevel[1] = 0;
+    rec.GeneralSkillName[2] = Healer;
+    rec.GeneralSkillLevel[2] = 3;
+    const GeneralLevelResult r = ApplyGeneralLevel(rec, 1, 4);
+    QVERIFY(r.accepted);
+    QCOMPARE(r.newSlot, 0);
+    QCOMPARE(rec.GeneralSkillLevel[r.newSlot], Integer(4));
+    QCOMPARE(rec.GeneralSkillLevel[1], Integer(3));
+    QCOMPARE(rec.GeneralSkillLevel[2], Integer(2));
 }
 
 void TestSkillRules::generalLevel()
