@@ -195,6 +195,9 @@ int WriteStep(const QString &path, int fd, const QByteArray &record)
     std::memcpy(content.data(), record.constData(), record.size());
 
     QSaveFile file(path);
+    // A folder the user may not create files in still lets a writable
+    // character be saved, written in place as the platform would.
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return SaveFileErrorCode(file, errno, path);

@@ -63,6 +63,48 @@ QString WithWindowsForms(const QString &text)
     return s;
 }
 
+// The converter's table moves three control codes around (1A, 1C and 7F,
+// after an old mainframe convention); Windows keeps 00-7F one to one. These
+// put each of the three where the converter will send it to its own byte.
+QChar ToConverterControl(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x1A: return QChar(0x1C);
+    case 0x1C: return QChar(0x7F);
+    case 0x7F: return QChar(0x1A);
+    default: return c;
+    }
+}
+
+QChar FromConverterControl(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x1C: return QChar(0x1A);
+    case 0x7F: return QChar(0x1C);
+    case 0x1A: return QChar(0x7F);
+    default: return c;
+    }
+}
+
+bool HasSwappedControl(QStringView s)
+{
+    for (const QChar c : s) {
+        if (c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+template <class Map>
+QString MapControls(QString s, Map map)
+{
+    if (HasSwappedControl(s)) {
+        for (QChar &c : s)
+            c = map(c);
+    }
+    return s;
+}
+
 // One character at a time, so that only the unmappable ones become "?".
 QByteArray EncodeEachCharacter(QStringView s)
 {
@@ -111,9 +153,11 @@ qsizetype WholeCharactersLength(const QByteArray &bytes, qsizetype limit)
 
 QByteArray EncodeCP932(const QString &text, int maxBytes)
 {
-    const QString s = WithWindowsForms(text);
+    const QString s = MapControls(WithWindowsForms(text), ToConverterControl);
     QByteArray out = Encoder().encode(s);
-    if (out.contains(Substitution))
+    // The converter drops some invisible characters without a trace; reading
+    // the bytes back shows whether every character arrived.
+    if (out.contains(Substitution) || Decoder().decode(out) != s)
         out = EncodeEachCharacter(s);
     const qsizetype limit = qMax(0, maxBytes);
     if (out.size() > limit)
@@ -125,5 +169,5 @@ QString DecodeCP932(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return QString();
-    return Decoder().decode(bytes);
+    return MapControls(Decoder().decode(bytes), FromConverterControl);
 }

@@ -148,8 +148,12 @@ void MDIFormKT::toggleWindow(ChildForm *f, QAction *item)
 {
     const bool checked = item->isChecked();
     if (WindowCmd == 2 || (WindowCmd == 0 && checked && !f->isMinimized())) {
+        const bool wasActive = m_area->activeSubWindow() == f;
         f->hide();
         item->setChecked(false);
+        // As on the desktop, the active window passes on to the last used visible one.
+        if (wasActive)
+            activateLastVisibleChild();
         return;
     }
     f->show();
@@ -157,6 +161,18 @@ void MDIFormKT::toggleWindow(ChildForm *f, QAction *item)
     f->move(0, 0);
     focusChild(f);
     item->setChecked(true);
+}
+
+void MDIFormKT::activateLastVisibleChild()
+{
+    const QList<QMdiSubWindow *> used = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = used.crbegin(); it != used.crend(); ++it) {
+        if (!(*it)->isHidden()) {
+            m_area->setActiveSubWindow(*it);
+            return;
+        }
+    }
+    m_area->setActiveSubWindow(nullptr);
 }
 
 void MDIFormKT::KTMenuBase_Click() { toggleWindow(formBase(), KTMenuBase); }

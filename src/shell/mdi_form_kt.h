@@ -48,6 +48,7 @@ private:
     void createActions();
     void createMenus();
     void toggleWindow(ChildForm *f, QAction *item);
+    void activateLastVisibleChild();
 
     QMdiArea *m_area;
     QMenu *m_fileMenu = nullptr;

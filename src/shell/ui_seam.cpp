@@ -1,9 +1,39 @@
 #include "shell/ui_seam.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
+
+namespace {
+// A yes/no question is answered with one of its two buttons only: Esc and
+// the title bar's close box would otherwise count as いいえ, which in the
+// unexpected-error prompt ends the program.
+class YesNoBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (e->key() == Qt::Key_Escape) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (!clickedButton()) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
+};
+}
 
 UiHooks &uiHooks()
 {
@@ -16,7 +46,7 @@ MsgAnswer ShowMessage(const QString &title, const QString &text, MsgButtons butt
     if (uiHooks().message)
         return uiHooks().message(title, text, buttons, icon);
 
-    QMessageBox box(icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
+    YesNoBox box(icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
                     title, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, QApplication::activeWindow());
     if (buttons == MsgButtons::Ok) {
@@ -25,9 +55,8 @@ MsgAnswer ShowMessage(const QString &title, const QString &text, MsgButtons butt
         return MsgAnswer::Ok;
     }
     QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
 }

@@ -60,3 +60,13 @@ expect FormPort.top 0
 expect FormPort.visible 1
 expect MDIFormKT.MenuPort.checked 0
 expect MDIFormKT.active FormPort
+
+# Hiding the active window passes the activation on to the visible one used last.
+click MDIFormKT.KTMenuLang
+click MDIFormKT.KTMenuLang
+expect MDIFormKT.active FormLang
+click MDIFormKT.KTMenuLang
+expect FormLang.visible 0
+expect MDIFormKT.active FormPort
+click MDIFormKT.MenuAllHide
+expect MDIFormKT.active FormPort

@@ -406,6 +406,21 @@ private Q_SLOTS:
         // 81 FC then FC 4B: the bytes FC FC appear without any substitution.
         QTest::newRow("FC FC across two characters") << QStringLiteral("◯\u9ED1") << Hex("81fcfc4b");
         QTest::newRow("unmappable keeps the rest") << QStringLiteral("€サ😀ン") << Hex("3f83543f8393");
+        // Invisible characters the converter would drop without a trace.
+        QTest::newRow("zero-width space") << QStringLiteral("a\u200Bb") << Hex("613f62");
+        QTest::newRow("variation selector") << QStringLiteral("サ\uFE0F") << Hex("83543f");
+        QTest::newRow("control codes one to one") << QStringLiteral("\u001A\u001C\u007F") << Hex("1a1c7f");
+    }
+    void asciiRoundTripsByteForByte()
+    {
+        // Windows keeps 00-7F one to one; so must a read and a save.
+        QByteArray bytes;
+        for (int b = 1; b < 0x80; ++b)
+            bytes += char(b);
+        const QString text = DecodeCP932(bytes);
+        for (int b = 1; b < 0x80; ++b)
+            QCOMPARE(text.at(b - 1).unicode(), char16_t(b));
+        QCOMPARE(EncodeCP932(text), bytes);
     }
     void encode()
     {
@@ -690,10 +705,10 @@ private Q_SLOTS:
         answers = {MsgAnswer::No};
         WriteRecordFile(path, CharaRecord{});
         ::chmod(folder.constData(), 0755);
-        // The file could be opened but not replaced: the write step reports
-        // and the old contents stay whole.
-        QCOMPARE(boxes, Boxes(path, {70}));
-        QCOMPARE(FileBytes(path), Bytes(500, 'x'));
+        // No new file can be made beside it, so the writable file is written
+        // in place: saved, and the old bytes after the record kept.
+        QCOMPARE(boxes, Boxes(path, {}));
+        QCOMPARE(FileBytes(path), RecordToBytes(CharaRecord{}) + Bytes(500, 'x').mid(466));
     }
 
     void errnoMapping_data()
