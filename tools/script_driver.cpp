@@ -358,12 +358,12 @@ QString ScriptDriver::recordValue(const QString &rec, const QString &field)
     return r.value;
 }
 
-QString ScriptDriver::globalValue(const QString &spec)
+QString ScriptDriver::globalValue(const QString &target)
 {
     QString name;
     QList<int> idx;
-    if (!splitIndexed(spec, name, idx))
-        throwFail(ScriptError, QStringLiteral("malformed global %1").arg(spec));
+    if (!splitIndexed(target, name, idx))
+        throwFail(ScriptError, QStringLiteral("malformed global %1").arg(target));
     auto noIndex = [&] {
         if (!idx.isEmpty())
             throwFail(ScriptError, QStringLiteral("global %1 takes no index").arg(name));
