@@ -2,6 +2,7 @@
 // at once and only on a change; a person's choice always clicks.
 #include "shell/controls.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -127,6 +128,34 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 3);
         t.setText(QStringLiteral("20")); // from code: unchanged, no handling
         QCOMPARE(changes.count(), 3);
+    }
+    void desktopInputReachesTheHandlers()
+    {
+        // The driver calls the controls directly; a person's keys and clicks
+        // go through Qt's events and must arrive at the same handling.
+        QWidget w;
+        KText t(QStringLiteral("TextAge"), &w);
+        KLabel l(QStringLiteral("LabelSType"), QStringLiteral("冒険者技能"), &w);
+        l.setGeometry(0, 40, 100, 20);
+        w.show();
+        QList<int> keys;
+        QStringList textsAtKey;
+        connect(&t, &KText::KeyPress, &t, [&](int k) {
+            keys << k;
+            textsAtKey << t.text();
+        });
+        QSignalSpy changes(&t, &KText::Change);
+        QTest::keyClicks(t.lineEdit(), QStringLiteral("12"));
+        QTest::keyClick(t.lineEdit(), Qt::Key_Return);
+        QCOMPARE(keys, (QList<int>{'1', '2', 13}));
+        // The key is seen before it edits the text, as the handlers expect.
+        QCOMPARE(textsAtKey, (QStringList{QString(), QStringLiteral("1"), QStringLiteral("12")}));
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(t.text(), QStringLiteral("12"));
+
+        QSignalSpy clicks(&l, &KLabel::Click);
+        QTest::mouseClick(&l, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
     }
     void labelChangeOnlyOnNewCaption()
     {
