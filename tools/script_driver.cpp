@@ -295,11 +295,6 @@ void ScriptDriver::out(const QString &line)
     writeLine(line);
 }
 
-void ScriptDriver::fail(int status, const QString &reason)
-{
-    throwFail(status, reason);
-}
-
 int ScriptDriver::run(const QStringList &lines)
 {
     drain();

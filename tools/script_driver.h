@@ -26,10 +26,6 @@ public:
     static QString escape(const QString &v);
 
 private:
-    struct Failure {
-        int status;
-        QString reason;
-    };
     void execute(const QStringList &args, const QList<bool> &quoted);
     QString valueOf(const QString &target);
     QObject *control(const QString &form, const QString &name, QWidget **formOut = nullptr);
@@ -39,7 +35,6 @@ private:
     QString globalValue(const QString &name);
     QString filesValue(const QString &what);
     void out(const QString &line);
-    [[noreturn]] void fail(int status, const QString &reason);
 
     int m_line = 0;
     QStringList m_answers;

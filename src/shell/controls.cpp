@@ -470,11 +470,6 @@ void KPicture::mouseReleaseEvent(QMouseEvent *e)
         Q_EMIT Click();
 }
 
-void KPicture::resizeEvent(QResizeEvent *e)
-{
-    QLabel::resizeEvent(e);
-}
-
 // ---------------------------------------------------------------- KTimer
 
 namespace {

@@ -172,7 +172,6 @@ Q_SIGNALS:
     void Click();
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
 private:
     QString m_path;
     QImage m_image;

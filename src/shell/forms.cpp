@@ -26,9 +26,8 @@ ChildForm::ChildForm(const QString &name, const QString &caption, int widthTw, i
     resize(Tw(widthTw), Tw(heightTw));
 }
 
-void ChildForm::resizeEvent(QResizeEvent *e)
+void ChildForm::keepFixedSize()
 {
-    QMdiSubWindow::resizeEvent(e);
     // In the normal state the window keeps its own size.
     if (m_forcing || isMinimized() || isMaximized())
         return;
@@ -40,14 +39,17 @@ void ChildForm::resizeEvent(QResizeEvent *e)
     }
 }
 
+void ChildForm::resizeEvent(QResizeEvent *e)
+{
+    QMdiSubWindow::resizeEvent(e);
+    keepFixedSize();
+}
+
 void ChildForm::changeEvent(QEvent *e)
 {
     QMdiSubWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && !isMinimized() && !isMaximized()) {
-        const QSize want(Tw(m_widthTw), Tw(m_heightTw));
-        if (size() != want)
-            resize(want);
-    }
+    if (e->type() == QEvent::WindowStateChange)
+        keepFixedSize();
 }
 
 void ChildForm::closeEvent(QCloseEvent *e)

@@ -30,6 +30,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
 private:
+    void keepFixedSize();
     QWidget *m_client;
     int m_widthTw;
     int m_heightTw;

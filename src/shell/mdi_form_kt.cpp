@@ -60,15 +60,8 @@ MDIFormKT::MDIFormKT()
         if (auto *f = qobject_cast<ChildForm *>(w))
             f->Form_Activate();
     });
-    createActions();
     createMenus();
     resize(Tw(15360), Tw(11520));
-}
-
-void MDIFormKT::createActions()
-{
-    // Items are created together with their menus (createMenus); the menu
-    // owns each item so the tree reads as it is shown.
 }
 
 void MDIFormKT::createMenus()

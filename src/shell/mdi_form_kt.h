@@ -45,7 +45,6 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    void createActions();
     void createMenus();
     void toggleWindow(ChildForm *f, QAction *item);
     void activateLastVisibleChild();
