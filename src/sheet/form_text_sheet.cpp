@@ -41,6 +41,10 @@ FormTextSheet::FormTextSheet()
     FilePL = new KFileList(QStringLiteral("FilePL"), QStringLiteral("*.bmp;*.jpg"), c);
     Place(FilePL, 120, 120, 2535, 3870);
     FilePL->hide();
+    ImagePort = new KPicture(QStringLiteral("ImagePort"), c);
+    Place(ImagePort, 120, 120, 2535, 3855);
+    connect(FilePL, &KList::Click, this, &FormTextSheet::FilePL_Click);
+    connect(ImagePort, &KPicture::Click, this, &FormTextSheet::ImagePort_Click);
     TimerFMode = new KTimer(QStringLiteral("TimerFMode"), this);
     connect(TimerFMode, &KTimer::Timer, this, &FormTextSheet::TimerFMode_Timer);
     TimerSheet = new KTimer(QStringLiteral("TimerSheet"), this);

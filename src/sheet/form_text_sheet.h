@@ -6,6 +6,7 @@
 
 class KFileList;
 class KList;
+class KPicture;
 class KText;
 class KTimer;
 class QAction;
@@ -24,12 +25,18 @@ public:
     void MenuEnd_Click();
     void TimerFMode_Timer();
     void TimerSheet_Timer();
+    // The sheet's portrait box (defined with the portrait subsystem).
+    void FilePL_Click();
+    void ImagePort_Click();
+    // The render's first step: shows CharaWork's portrait in ImagePort.
+    void ShowSheetPortrait();
 
     KText *TextSheet;
     KList *ListC;
     KList *ListSort;
     KFileList *FileCL;
     KFileList *FilePL;
+    KPicture *ImagePort;
     KTimer *TimerFMode;
     KTimer *TimerSheet;
     QAction *MenuMode[2] = {};
