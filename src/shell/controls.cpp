@@ -313,6 +313,18 @@ void KList::userSelect(int i)
     setListIndex(i);
 }
 
+void KList::focusInEvent(QFocusEvent *e)
+{
+    // The toolkit makes the first row current when a list with none gains the
+    // focus; gaining the focus chooses nothing, so that row is let go again.
+    const bool none = currentRow() < 0;
+    m_quiet = true;
+    QListWidget::focusInEvent(e);
+    if (none && currentRow() >= 0)
+        setCurrentRow(-1);
+    m_quiet = false;
+}
+
 void KList::addRow(const QString &text, int data)
 {
     auto *it = new QListWidgetItem(text);

@@ -113,6 +113,8 @@ public:
     QString text() const;
 Q_SIGNALS:
     void Click();
+protected:
+    void focusInEvent(QFocusEvent *e) override;
 private:
     bool m_quiet = false;
 };
