@@ -88,3 +88,16 @@ select FormPort.FilePL 1
 select FormPort.FilePL -1
 expect Chara.PortraitFile ""
 expect FormPort.ImagePort.picture ""
+
+# Closed with its close box, the window comes back from the menu with a
+# fresh list and the record's portrait.
+select FormPort.FilePL 1
+close FormPort
+expect FormPort.visible 0
+expect Chara.PortraitFile beta.jpg
+click MDIFormKT.MenuPort
+expect FormPort.visible 1
+expect FormPort.FilePL.count 4
+expect FormPort.FilePL.index -1
+expect Chara.PortraitFile beta.jpg
+expect MDIFormKT.active FormPort
