@@ -154,6 +154,41 @@ QString FullWidthNumber(double x, int w)
 
 bool IsDarkDeity(int god) { return god == 6 || god > 10; }
 
+long long BodyResistance(const CharaRecord &rec) { return Bonus(rec, 4) + rec.AdventurerLevel; }
+
+long long MindResistance(const CharaRecord &rec)
+{
+    return Bonus(rec, 5) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? 4 : 0);
+}
+
+QList<int> MagicSkills(const CharaRecord &rec)
+{
+    QList<int> out;
+    for (int v = rec.AdventurerLevel; v >= 1; --v) {
+        for (int k : {int(SkillSorcerer), int(SkillShaman), int(SkillPriest), int(SkillDragonPriest)}) {
+            if (rec.SkillLevel[size_t(k)] == v)
+                out.append(k);
+        }
+    }
+    return out;
+}
+
+QString MagicKind(int skill, int god)
+{
+    switch (skill) {
+    case SkillSorcerer: return QStringLiteral("古代語魔法");
+    case SkillShaman: return QStringLiteral("精霊魔法");
+    case SkillDragonPriest: return QStringLiteral("竜語魔法");
+    case SkillPriest: return IsDarkDeity(god) ? QStringLiteral("暗黒魔法") : QStringLiteral("神聖魔法");
+    default: return QString();
+    }
+}
+
+long long MagicPower(const CharaRecord &rec, int skill)
+{
+    return Bonus(rec, 2) + (skill >= 0 && skill < SkillCount ? rec.SkillLevel[size_t(skill)] : 0);
+}
+
 QString SheetIdentityLine(const CharaRecord &rec)
 {
     QString s;
@@ -203,7 +238,6 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
     // included, and the magic skills are remembered in the order met.
     const bool dark = IsDarkDeity(rec.God);
     std::vector<WrapItem> skills;
-    std::vector<int> magic;
     for (int v = rec.AdventurerLevel; v >= 1; --v) {
         for (int k = 0; k < SkillCount; ++k) {
             if (rec.SkillLevel[size_t(k)] != v)
@@ -211,8 +245,6 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
             const QString name = (k == SkillPriest && dark) ? DarkPriestName : SkillNames[size_t(k)];
             QString item = name + N(v);
             skills.push_back({item, 1 + int(item.size())});
-            if (k == SkillSorcerer || k == SkillShaman || k == SkillPriest || k == SkillDragonPriest)
-                magic.push_back(k);
         }
     }
     const QString indent7 = Ideos(7);
@@ -236,8 +268,8 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
     w.line(w.b1, QStringLiteral("　冒険者レベル") + N2(level) + QStringLiteral("　（総経験点＝") + N(rec.ExpSpent) +
                      QStringLiteral("）"));
     const bool twoWeapons = rec.ShieldStr == -1;
-    QString resist = QStringLiteral("　生命力抵抗力") + N2(Bonus(rec, 4) + level) + QStringLiteral("　　精神力抵抗力") +
-                     N2(Bonus(rec, 5) + level + (rec.Race == RaceDarkElf ? 4 : 0)) +
+    QString resist = QStringLiteral("　生命力抵抗力") + N2(BodyResistance(rec)) + QStringLiteral("　　精神力抵抗力") +
+                     N2(MindResistance(rec)) +
                      QStringLiteral("　　クリティカル値") + N2(rec.CombatValue(0, 3));
     if (twoWeapons)
         resist += QStringLiteral("／") + N2(rec.CombatValue(1, 3));
@@ -266,22 +298,15 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
     }
 
     // Magic, one line per magic skill in the order listed above.
-    for (size_t m = 0; m < magic.size(); ++m) {
+    const QList<int> magic = MagicSkills(rec);
+    for (qsizetype m = 0; m < magic.size(); ++m) {
         const int k = magic[m];
-        QString s = m == 0 ? QStringLiteral("　魔法：") : Ideos(4);
-        switch (k) {
-        case SkillSorcerer: s += QStringLiteral("古代語魔法"); break;
-        case SkillShaman: s += QStringLiteral("精霊魔法"); break;
-        case SkillDragonPriest: s += QStringLiteral("竜語魔法"); break;
-        default:
-            s += dark ? QStringLiteral("暗黒魔法") : QStringLiteral("神聖魔法");
+        QString s = (m == 0 ? QStringLiteral("　魔法：") : Ideos(4)) + MagicKind(k, rec.God);
+        if (k == SkillPriest)
             s += rec.God != 0 ? QStringLiteral("（") + ListText(DeityNames, rec.God) + QStringLiteral("）")
                               : QStringLiteral("（地方神）");
-            break;
-        }
-        const int lv = rec.SkillLevel[size_t(k)];
-        s += N(lv) + QStringLiteral("レベル");
-        w.line(m == 0 ? w.b1 : w.b0, s + Pad(48, s) + QStringLiteral("魔力　") + N2(Bonus(rec, 2) + lv));
+        s += N(rec.SkillLevel[size_t(k)]) + QStringLiteral("レベル");
+        w.line(m == 0 ? w.b1 : w.b0, s + Pad(48, s) + QStringLiteral("魔力　") + N2(MagicPower(rec, k)));
     }
 
     // Songs.

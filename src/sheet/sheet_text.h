@@ -1,6 +1,7 @@
 // The character sheet text, built from a record alone.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 struct CharaRecord;
@@ -31,3 +32,17 @@ QString SheetIdentityLine(const CharaRecord &rec);
 
 // The dark deities: a priest of one is a ダークプリースト using 暗黒魔法.
 bool IsDarkDeity(int god);
+
+// Figures the sheet derives, shared with the other outputs.
+// 生命力抵抗力: bonus of 生命力 plus the adventurer level.
+long long BodyResistance(const CharaRecord &rec);
+// 精神力抵抗力: bonus of 精神力 plus the adventurer level, 4 more for a ダークエルフ.
+long long MindResistance(const CharaRecord &rec);
+// The magic skills (ソーサラー, シャーマン, プリースト, ドラゴンプリースト) in the
+// order the sheet lists them: by level, highest first, then skill order.
+QList<int> MagicSkills(const CharaRecord &rec);
+// The kind of magic of a magic skill: 古代語魔法, 精霊魔法, 竜語魔法, and for
+// プリースト 暗黒魔法 or 神聖魔法 by the deity.
+QString MagicKind(int skill, int god);
+// 魔力 of a magic skill: bonus of 知力 plus the skill level.
+long long MagicPower(const CharaRecord &rec, int skill);
