@@ -1,5 +1,6 @@
 #include "sheet/sheet_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
