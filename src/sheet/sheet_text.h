@@ -1,6 +1,7 @@
 // The character sheet text, built from a record alone.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 struct CharaRecord;
@@ -9,7 +10,39 @@ struct CharaRecord;
 // one-digit numbers in two cells.
 QString FullWidthNumber(long long x, int w = 0);
 QString FullWidthNumber(float x, int w = 0);
+// The record's Byte, Integer and Long fields promote to int without
+// ambiguity; a double is written from its own shortest text.
+inline QString FullWidthNumber(int x, int w = 0) { return FullWidthNumber((long long)x, w); }
+QString FullWidthNumber(double x, int w = 0);
+
+// The line-break modes of the sheet window's "改行(&R)" menu.
+enum CrLfModeIndex : int {
+    CrLfNormal = 0,    // 通常
+    CrLfParagraph = 1, // 段落分け
+    CrLfDouble = 2,    // 一行置き
+};
 
 // The whole sheet text of rec: the header only when sheetMode is 1, line
 // breaks by crLfMode (0 通常, 1 段落分け, 2 一行置き), no break at the end.
+// A crLfMode outside 0..2 is taken as 通常.
 QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode);
+
+// The identity line of the sheet: 「通名」名前 （種族／性別／年齢歳）.
+QString SheetIdentityLine(const CharaRecord &rec);
+
+// The dark deities: a priest of one is a ダークプリースト using 暗黒魔法.
+bool IsDarkDeity(int god);
+
+// Figures the sheet derives, shared with the other outputs.
+// 生命力抵抗力: bonus of 生命力 plus the adventurer level.
+long long BodyResistance(const CharaRecord &rec);
+// 精神力抵抗力: bonus of 精神力 plus the adventurer level, 4 more for a ダークエルフ.
+long long MindResistance(const CharaRecord &rec);
+// The magic skills (ソーサラー, シャーマン, プリースト, ドラゴンプリースト) in the
+// order the sheet lists them: by level, highest first, then skill order.
+QList<int> MagicSkills(const CharaRecord &rec);
+// The kind of magic of a magic skill: 古代語魔法, 精霊魔法, 竜語魔法, and for
+// プリースト 暗黒魔法 or 神聖魔法 by the deity.
+QString MagicKind(int skill, int god);
+// 魔力 of a magic skill: bonus of 知力 plus the skill level.
+long long MagicPower(const CharaRecord &rec, int skill);
