@@ -170,8 +170,11 @@ void FormLang::ComboGod_Click()
     }
     if (entry >= 0 && entry != Chara.God) {
         Chara.God = Byte(entry);
-        // The priest's row in the skills list follows the deity.
+        // The priest's row in the skills list follows the deity. That
+        // refresh asks for this window's in turn, which must not cost the
+        // user the languages chosen: the deity gives or takes none.
         formExp()->TimerReset->setEnabled(true);
+        m_keepChosen = true;
     }
     ProfileLock[5] = 1;
 }
@@ -364,6 +367,10 @@ void FormLang::CommandSongClear_Click()
 void FormLang::TimerReset_Timer()
 {
     TimerReset->setEnabled(false);
+    // Only a request that follows a deity change keeps the chosen
+    // languages; a deity change made below counts for the next refresh.
+    const bool keepChosen = m_keepChosen;
+    m_keepChosen = false;
 
     // A refresh is no choice by hand.
     const Byte deityLock = ProfileLock[5];
@@ -374,7 +381,10 @@ void FormLang::TimerReset_Timer()
     DropSongsBeyondLimit(Chara);
     songChosenSteps();
 
+    const auto before = Chara.LangFlag;
     const LangAllowance a = ApplyGivenLanguages(Chara);
+    if (keepChosen)
+        RestoreChosenLanguages(Chara, before);
     LangBase = a.base;
     ExtraLangPicks = a.extraPicks;
     if (CharacterLoaded == 1) {

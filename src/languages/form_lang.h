@@ -65,4 +65,7 @@ private:
     void songCheckSteps();
     int currentLanguage() const;
     int currentSong() const;
+
+    // Set by a deity change: the refresh that follows it keeps the chosen languages.
+    bool m_keepChosen = false;
 };

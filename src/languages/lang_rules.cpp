@@ -79,6 +79,14 @@ LangAllowance ApplyGivenLanguages(CharaRecord &rec)
     return derive(rec, &rec.LangFlag);
 }
 
+void RestoreChosenLanguages(CharaRecord &rec, const Array2<Byte, 18, 2> &before)
+{
+    for (int k = 0; k < 2; ++k)
+        for (int n = 1; n <= LanguageCount; ++n)
+            if (before(n, k) == LangChosen && rec.LangFlag(n, k) == LangNotTaken)
+                rec.LangFlag(n, k) = LangChosen;
+}
+
 int CountLanguages(CharaRecord &rec, const LangAllowance &a)
 {
     int extra = a.extraPicks;

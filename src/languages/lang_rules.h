@@ -36,6 +36,10 @@ LangAllowance DeriveAllowance(const CharaRecord &rec);
 // returns the allowance. Counts in LangFlag(0, k) are left to CountLanguages.
 LangAllowance ApplyGivenLanguages(CharaRecord &rec);
 
+// Puts back the languages chosen (state 1) in an earlier state of the
+// record that are not taken now; given ones are left as they are.
+void RestoreChosenLanguages(CharaRecord &rec, const Array2<Byte, 18, 2> &before);
+
 // Stores the number of taken languages of each column in LangFlag(0, k) and
 // returns the picks left (negative when more are taken than allowed).
 int CountLanguages(CharaRecord &rec, const LangAllowance &a);
