@@ -382,8 +382,10 @@ void FormLang::TimerReset_Timer()
     songChosenSteps();
 
     const auto before = Chara.LangFlag;
+    const LangAllowance previous{LangBase, ExtraLangPicks};
     const LangAllowance a = ApplyGivenLanguages(Chara);
-    if (keepChosen)
+    // Kept only while they still fit: the picks are the same as before.
+    if (keepChosen && a == previous)
         RestoreChosenLanguages(Chara, before);
     LangBase = a.base;
     ExtraLangPicks = a.extraPicks;
