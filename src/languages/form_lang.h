@@ -33,7 +33,7 @@ public:
     void CommandSongClear_Click();
     void TimerReset_Timer();
     // The abilities window's loaded-character refresh: this window's part.
-    void ShowLoaded(const struct CharaRecord &rec);
+    void ShowLoaded(const CharaRecord &rec);
 
     KLabel *Label[9] = {};
     KCombo *ComboGod;
