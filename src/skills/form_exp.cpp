@@ -341,6 +341,9 @@ void FormExp::showGeneralFigures()
 
 void FormExp::LabelSType_Click()
 {
+    // A row picked in one list names nothing in the other: carried over, it
+    // would select a skill the user never chose, for 削除 to remove.
+    ListRestoreIndex = -1;
     if (SkillType == 0)
         toGeneralSkills();
     else

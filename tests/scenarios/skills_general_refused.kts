@@ -23,10 +23,15 @@ expect FormExp.LabelExp.caption -1
 expect FormExp.ListSkill.count 1
 expect FormExp.ListSkill.item(0) ヒーラー３
 
-# Away and back: adventurer rows, then the general rows again
+# Away and back: adventurer rows, then the general rows again. The general
+# row picked before the switch selects no adventurer row, so 削除 does nothing.
+select FormExp.ListSkill 0
 click FormExp.LabelSType
 expect FormExp.ListSkill.count 1
 expect FormExp.ListSkill.item(0) シャーマン１
+expect FormExp.ListSkill.index -1
+click FormExp.CommandDelete
+expect Chara.SkillLevel(4) 1
 expect FormExp.LabelE.caption 必要経験点
 click FormExp.LabelSType
 expect FormExp.ListSkill.count 1
