@@ -169,5 +169,11 @@ QString DecodeCP932(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return QString();
-    return MapControls(Decoder().decode(bytes), FromConverterControl);
+    QString s = MapControls(Decoder().decode(bytes), FromConverterControl);
+    // Bytes that are no character read as the "?" that saving writes for
+    // them: the text shown is the text saved, and a character read, saved
+    // and read again is the same character.
+    if (s.contains(QChar::ReplacementCharacter))
+        s.replace(QChar::ReplacementCharacter, QLatin1Char('?'));
+    return s;
 }

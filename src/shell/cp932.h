@@ -12,5 +12,5 @@
 // last whole character that fits.
 QByteArray EncodeCP932(const QString &text, int maxBytes = 65535);
 
-// Decodes code page 932 bytes; invalid bytes become replacement characters.
+// Decodes code page 932 bytes; bytes that are no character become "?".
 QString DecodeCP932(QByteArrayView bytes);

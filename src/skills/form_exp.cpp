@@ -292,7 +292,7 @@ void FormExp::generalSkillSteps(const QString &name)
 void FormExp::generalScrollSteps(int value)
 {
     if (CurrentGeneralSlot == NoGeneralSlot) {
-        LabelLv->setCaption(NoSlotLevelText);
+        showGeneralFigures();
         return;
     }
     const NestingGuard guard(m_depth);
@@ -305,6 +305,9 @@ void FormExp::generalScrollSteps(int value)
         // comes back (running these steps again when the bar moves).
         Beep();
         HScrollLv->setValueFromCode(r.oldLevel);
+        // When the bar did not move (the level already shown is over the
+        // points) nothing else shows the general figures.
+        showGeneralFigures();
         return;
     }
 
@@ -317,18 +320,30 @@ void FormExp::generalScrollSteps(int value)
     HScrollLv->setMin(r.floor);
     if (HScrollLv->value() != value)
         return;
+    showGeneralFigures();
+}
 
-    LabelLv->setCaption(NumText(value));
-    LabelExp->setCaption(NumText(r.remaining));
+void FormExp::showGeneralFigures()
+{
+    LabelLv->setCaption(CurrentGeneralSlot == NoGeneralSlot
+                            ? NoSlotLevelText
+                            : NumText(int(Chara.GeneralSkillLevel[CurrentGeneralSlot])));
+    LabelExp->setCaption(NumText(GeneralRemaining(Chara)));
     ListSkill->clearRows();
-    for (const QString &row : GeneralListRows(Chara))
-        ListSkill->addRow(row);
+    const QStringList rows = GeneralListRows(Chara);
+    const QList<int> rowSlots = GeneralListSlots(Chara);
+    // Each row carries its slot, which is what a delete removes.
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        ListSkill->addRow(rows[i], rowSlots[i]);
 }
 
 // ---------------------------------------------------------------- modes
 
 void FormExp::LabelSType_Click()
 {
+    // A row picked in one list names nothing in the other: carried over, it
+    // would select a skill the user never chose, for 削除 to remove.
+    ListRestoreIndex = -1;
     if (SkillType == 0)
         toGeneralSkills();
     else
@@ -428,6 +443,8 @@ void FormExp::TextExp_KeyPress(int keyAscii)
         return;
     }
     Chara.GeneralSkillPoints = Integer(points);
+    // The rounded figure replaces what was typed ("9.5", "12abc").
+    TextExp->setText(NumText(int(Chara.GeneralSkillPoints)));
     generalSkillSteps(CurrentGeneralSkill);
 }
 
@@ -462,9 +479,9 @@ void FormExp::CommandDelete_Click()
         return;
     }
 
-    // Row t is slot t; the record's slots beyond the fifth are never touched.
-    const int t = row;
-    if (t >= GeneralSlotCount || Chara.GeneralSkillName[t] == Chara.BirthGeneralSkill)
+    // The slot the row shows; the record's slots beyond the fifth are never touched.
+    const int t = ListSkill->rowData(row);
+    if (t < 0 || t >= GeneralSlotCount || Chara.GeneralSkillName[t] == Chara.BirthGeneralSkill)
         return;
     Chara.GeneralSkillLevel[t] = 0; // the slot is free; its name stays until another takes it
     generalSkillSteps(ComboNSkill->text());

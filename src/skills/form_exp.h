@@ -73,6 +73,8 @@ private:
     void levelChosenSteps();
     void generalSkillSteps(const QString &name);
     void generalScrollSteps(int value);
+    // Level, remaining number and list rows of the general skill being edited.
+    void showGeneralFigures();
     void experienceLabelSteps();
     void toAdventurerSkills();
     void toGeneralSkills();

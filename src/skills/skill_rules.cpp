@@ -245,6 +245,24 @@ QStringList GeneralListRows(const CharaRecord &rec)
     return rows;
 }
 
+QList<int> GeneralListSlots(const CharaRecord &rec)
+{
+    QList<int> used;
+    for (int i = 0; i < GeneralSlotCount; ++i) {
+        if (rec.GeneralSkillLevel[i] > 0)
+            used.append(i);
+    }
+    return used;
+}
+
+int GeneralRemaining(const CharaRecord &rec)
+{
+    int sum = 0;
+    for (int i = 0; i < GeneralSlotCount; ++i)
+        sum += rec.GeneralSkillLevel[i];
+    return rec.GeneralSkillPoints - sum;
+}
+
 void GeneralReset(CharaRecord &rec)
 {
     for (int i = 0; i < GeneralSlotCount; ++i)

@@ -92,6 +92,13 @@ GeneralLevelResult ApplyGeneralLevel(CharaRecord &rec, int slot, int v);
 
 // Name and level text of each used slot (level > 0), in slot order.
 QStringList GeneralListRows(const CharaRecord &rec);
+// The slot each of those rows shows. Sorted slots make row k slot k; a slot
+// freed by a delete or a refused change leaves a gap until the next accepted
+// change, and a row must still lead to its own slot.
+QList<int> GeneralListSlots(const CharaRecord &rec);
+// GeneralSkillPoints less the levels of the five slots; below 0 when the
+// points were lowered under the levels already given.
+int GeneralRemaining(const CharaRecord &rec);
 
 // Slots holding the birth general skill go back to its birth level, all
 // others to 0; names stay.

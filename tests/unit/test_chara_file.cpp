@@ -437,6 +437,9 @@ private Q_SLOTS:
         QTest::newRow("kana") << Hex("835483938376838b") << QStringLiteral("サンプル");
         QTest::newRow("8160 is full-width tilde") << Hex("8160") << QStringLiteral("～");
         QTest::newRow("backslash stays") << Hex("5c7e") << QStringLiteral("\\~");
+        // Bytes that are no character read as the "?" a save writes for them,
+        // so a character read, saved and read again keeps the same text.
+        QTest::newRow("no character reads as ?") << Hex("61fc5f62") << QStringLiteral("a?b");
     }
     void decode()
     {

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void generalFloorOnlyForBirthSlot();
     void generalSort();
     void generalListRows();
+    void generalRemaining_data();
+    void generalRemaining();
     void generalResetKeepsBirthLevel();
     void adventurerReset();
 };
@@ -437,6 +439,32 @@ void TestSkillRules::generalListRows()
     rec.GeneralSkillName[7] = QStringLiteral("extra");
     rec.GeneralSkillLevel[7] = 2;
     QCOMPARE(GeneralListRows(rec), (QStringList{QStringLiteral("クラフトマン５"), QStringLiteral("ハンター１")}));
+    // Past the freed slot, row 1 shows slot 2: a delete on it must reach slot 2.
+    QCOMPARE(GeneralListSlots(rec), (QList<int>{0, 2}));
+}
+
+void TestSkillRules::generalRemaining_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QList<int>>("levels");
+    QTest::addColumn<int>("remaining");
+    QTest::newRow("no levels") << 5 << QList<int>{} << 5;
+    QTest::newRow("all points used") << 5 << QList<int>{3, 2} << 0;
+    // Points typed below the levels already given: the shortfall shows.
+    QTest::newRow("points under the levels") << 2 << QList<int>{3} << -1;
+    QTest::newRow("slots beyond the fifth do not count") << 4 << QList<int>{1, 0, 0, 0, 0, 9} << 3;
+}
+
+void TestSkillRules::generalRemaining()
+{
+    QFETCH(int, points);
+    QFETCH(QList<int>, levels);
+    QFETCH(int, remaining);
+    CharaRecord rec;
+    rec.GeneralSkillPoints = Integer(points);
+    for (qsizetype i = 0; i < levels.size(); ++i)
+        rec.GeneralSkillLevel[size_t(i)] = Integer(levels[i]);
+    QCOMPARE(GeneralRemaining(rec), remaining);
 }
 
 void TestSkillRules::generalResetKeepsBirthLevel()
