@@ -309,7 +309,7 @@ void FormTextSheet::listPass(const QString &savedFile)
     }
     m_listedOnce = true;
     if (follow)
-        Chara.CharaNo = Integer(NumberOfFile(m_listed, edited));
+        Chara.CharaNo = Integer(edited.isEmpty() ? 0 : NumberOfFile(m_listed, edited));
     showCharaNo();
     NewFileName = NewCharacterFileName(int(m_listed.size()));
     FileCL_Click();
@@ -321,6 +321,10 @@ bool FormTextSheet::passOverFiles(QString &editedFile)
 {
     const QString folder = charactersFolder();
     m_listed = ListCharacterFiles(folder);
+    // A file gone from the folder takes its number with it, even when a
+    // rename later gives its name to another file.
+    if (!m_listed.contains(editedFile))
+        editedFile.clear();
     FileCL->clearRows();
     for (const QString &name : std::as_const(m_listed))
         FileCL->addRow(name);
