@@ -464,6 +464,9 @@ void FormTextSheet::CommandC_Click()
     CopyRecord(CharaWork, Chara);
     if (ListC->count() > 0)
         ListC->item(0)->setText(EditedRowText(Chara.Name));
+    // Row 0's figures belong to the character now being edited, as its name does.
+    if (!ListData.isEmpty())
+        ListData[0] = EntryOf(Chara);
     selectEditedRow();
     ProfileLock.fill(1);
     FileCL_Click();
