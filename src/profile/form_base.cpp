@@ -2,6 +2,7 @@
 
 #include "abilities/ability_rules.h"
 #include "abilities/form_ability.h"
+#include "profile/profile_tables.h"
 #include "shell/controls.h"
 #include "shell/globals.h"
 #include "shell/mdi_form_kt.h"
@@ -51,8 +52,8 @@ FormBase::FormBase()
     TextChara[1] = new KText(ArrayName(QStringLiteral("TextChara"), 1), c);
     Place(TextChara[1], 1560, 600, 2175, 405);
     ComboSex = new KCombo(QStringLiteral("ComboSex"), c);
-    ComboSex->addItem(QStringLiteral("男"));
-    ComboSex->addItem(QStringLiteral("女"));
+    for (const QString &sex : SexNames)
+        ComboSex->addItem(sex);
     ComboSex->setCurrentIndex(-1);
     Place(ComboSex, 4560, 600, 855, 300);
     TextAge = new KText(QStringLiteral("TextAge"), c);
