@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace {
 QPointer<FormTextSheet> &sheetSlot()
@@ -152,7 +153,10 @@ void FormTextSheet::Form_Load()
 void FormTextSheet::MenuMode_Click(int index)
 {
     SheetMode = Byte(index);
-    // Maximized without showing: a window still loading stays hidden.
+    // Without a window manager to maximize it, the window still fills the
+    // screen. Maximized without showing: a window still loading stays hidden.
+    if (const QScreen *sc = screen())
+        setGeometry(sc->availableGeometry());
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     if (index == 1) {
         ListSort->hide();

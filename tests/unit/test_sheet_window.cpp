@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include "sheet/form_text_sheet.h"
+#include "sheet/sheet_text.h"
+#include <QPlainTextEdit>
 #include "shell/app.h"
 #include "shell/chara_file.h"
 #include "shell/controls.h"
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void missingFileAtSelection_data();
     void missingFileAtSelection();
     void noPassAfterOwnBox();
+    void textBoxShowsTheSheetLines();
 
 private:
     QString characterPath(const QString &name) const { return m_dir.filePath(QStringLiteral("Characters/") + name); }
@@ -153,6 +156,24 @@ void TestSheetWindow::noPassAfterOwnBox()
     ActivateTopLevel(sheet);
     QCoreApplication::processEvents();
     QCOMPARE(sheet->ListC->count(), 3);
+}
+
+void TestSheetWindow::textBoxShowsTheSheetLines()
+{
+    FormTextSheet *sheet = formTextSheet();
+    for (int mode = 0; mode < 3; ++mode) {
+        sheet->MenuCrLfMode_Click(mode);
+        drainTimers();
+        const QString text = SheetText(CharaWork, SheetMode, CrLfMode);
+        QVERIFY(text.contains(QStringLiteral("\r\n")));
+        QCOMPARE(sheet->TextSheet->text(), text);
+        // A CR LF is one line break of the box, and its lines are the sheet's.
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        QPlainTextEdit *box = sheet->TextSheet->plainEdit();
+        QCOMPARE(box->blockCount(), int(lines.size()));
+        QCOMPARE(box->toPlainText(), lines.join(QLatin1Char('\n')));
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
 }
 
 QTEST_MAIN(TestSheetWindow)
