@@ -155,7 +155,8 @@ void FormTextSheet::MenuMode_Click(int index)
     SheetMode = Byte(index);
     // Without a window manager to maximize it, the window still fills the
     // screen. Maximized without showing: a window still loading stays hidden.
-    if (const QScreen *sc = screen())
+    const QScreen *sc = screen();
+    if (sc && !(windowState() & Qt::WindowMaximized))
         setGeometry(sc->availableGeometry());
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     if (index == 1) {
