@@ -19,7 +19,7 @@ expect MDIFormKT.caption "KTCMT -KestrelＲＰＧキャラクター作成支援�
 expect FormTextSheet.visible 0
 expect FormTextSheet.ListSort.visible 1
 expect Globals.SheetMode 0
-expect FormTextSheet.TextSheet.text "サマリー・キャラクターシート\r\n"
+expect FormTextSheet.caption "CHARACTER SHEET & LIST"
 # A person cannot type into a locked box: the driver leaves it alone.
 click FormAbility.CommandE(1)
 expect FormAbility.TextAdd(0).text +2
