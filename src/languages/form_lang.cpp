@@ -30,10 +30,10 @@ constexpr int ColumnStep = ListWidth + SideGap + SideWidth + 570;
 
 int listColumnLeft(int column) { return FirstListColumn + ColumnStep * column; }
 
-void fillRows(KList *list, const QList<ListRow> &rows)
+void fillRows(KList *list, const QList<LangRow> &rows)
 {
     list->clearRows();
-    for (const ListRow &row : rows)
+    for (const LangRow &row : rows)
         list->addRow(row.text, row.data);
 }
 
@@ -241,7 +241,7 @@ void FormLang::checkSteps(int k)
     }
 
     for (int c = 0; c < 2; ++c) {
-        const QList<ListRow> rows = LanguageRows(Chara, c);
+        const QList<LangRow> rows = LanguageRows(Chara, c);
         fillRows(ListLang[c], rows);
         StoreLanguageNames(Chara, c, rows);
     }
@@ -316,7 +316,7 @@ void FormLang::songCheckSteps()
         return;
     }
 
-    const QList<ListRow> rows = SongRows(Chara);
+    const QList<LangRow> rows = SongRows(Chara);
     fillRows(ListSong, rows);
     StoreSongNames(Chara, rows);
     LabelMaxSongs->setCaption(NumText(RemainingSongs(Chara)));

@@ -133,9 +133,9 @@ LangCheck ApplyLanguageCheck(CharaRecord &rec, int n, int k, int box)
     return box ? LangCheck::Added : LangCheck::Cleared;
 }
 
-QList<ListRow> LanguageRows(const CharaRecord &rec, int column)
+QList<LangRow> LanguageRows(const CharaRecord &rec, int column)
 {
-    QList<ListRow> rows;
+    QList<LangRow> rows;
     const bool sorcerer = rec.SkillLevel[SkillSorcerer] > 0;
     for (int i = 0; i < LanguageCount; ++i) {
         if (i + 1 == LanguageLowAncient && sorcerer)
@@ -148,7 +148,7 @@ QList<ListRow> LanguageRows(const CharaRecord &rec, int column)
     return rows;
 }
 
-void StoreLanguageNames(CharaRecord &rec, int column, const QList<ListRow> &rows)
+void StoreLanguageNames(CharaRecord &rec, int column, const QList<LangRow> &rows)
 {
     for (int i = 0; i < decltype(rec.LangName)::dim1; ++i)
         rec.LangName(i, column) = i < rows.size() ? rows[i].text : QString();
@@ -186,16 +186,16 @@ int ApplySongCheck(CharaRecord &rec, int m, int box)
     return rec.SongFlag[0];
 }
 
-QList<ListRow> SongRows(const CharaRecord &rec)
+QList<LangRow> SongRows(const CharaRecord &rec)
 {
-    QList<ListRow> rows;
+    QList<LangRow> rows;
     for (int m = 1; m <= SongCount; ++m)
         if (rec.SongFlag[size_t(m)] != 0)
             rows.append({SongNames[size_t(m - 1)], m});
     return rows;
 }
 
-void StoreSongNames(CharaRecord &rec, const QList<ListRow> &rows)
+void StoreSongNames(CharaRecord &rec, const QList<LangRow> &rows)
 {
     // Entries 16 to 19 are never written.
     for (int i = 0; i < SongCount; ++i)

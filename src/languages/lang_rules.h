@@ -56,26 +56,26 @@ enum class LangCheck {
 // Applies the state of check box k (0 clear, 1 checked, 2 grey) to language n.
 LangCheck ApplyLanguageCheck(CharaRecord &rec, int n, int k, int box);
 
-struct ListRow {
+struct LangRow {
     QString text;
     int data = 0;
-    bool operator==(const ListRow &) const = default;
+    bool operator==(const LangRow &) const = default;
 };
 // Rows of language list k: the taken languages in list order, "上位古代語"
 // just before 下位古代語 for a ソーサラー, "精霊語" last in the speak column
 // for a シャーマン.
-QList<ListRow> LanguageRows(const CharaRecord &rec, int column);
+QList<LangRow> LanguageRows(const CharaRecord &rec, int column);
 // LangName(i, k) = row i, "" beyond the last row.
-void StoreLanguageNames(CharaRecord &rec, int column, const QList<ListRow> &rows);
+void StoreLanguageNames(CharaRecord &rec, int column, const QList<LangRow> &rows);
 
 // Keeps the first (バード level) learned songs in list order and unlearns the rest.
 void DropSongsBeyondLimit(CharaRecord &rec);
 // SongFlag(m) = the box state, SongFlag(0) = the sum; returns SongFlag(0).
 int ApplySongCheck(CharaRecord &rec, int m, int box);
 // Rows of the song list: the learned songs in list order, each with its number.
-QList<ListRow> SongRows(const CharaRecord &rec);
+QList<LangRow> SongRows(const CharaRecord &rec);
 // SongName(i) = row i for rows 0..15, "" beyond the last row.
-void StoreSongNames(CharaRecord &rec, const QList<ListRow> &rows);
+void StoreSongNames(CharaRecord &rec, const QList<LangRow> &rows);
 // Song number 1..16 of a song name, 0 for a name not in the list.
 int SongNumber(const QString &name);
 // バード level minus the learned songs.

@@ -3,6 +3,7 @@
 #include "abilities/form_ability.h"
 #include "profile/form_base.h"
 #include "sheet/char_files.h"
+#include "sheet/output_menu.h"
 #include "sheet/sheet_text.h"
 #include "shell/app.h"
 #include "shell/chara_file.h"
@@ -138,6 +139,7 @@ void FormTextSheet::createMenus()
         OnMenuClick(MenuCrLfMode[i], [this, i] { MenuCrLfMode_Click(i); });
     }
     MenuCrLfMode[1]->setChecked(true);
+    AddOutputMenu(this);
 }
 
 void FormTextSheet::Form_Load()

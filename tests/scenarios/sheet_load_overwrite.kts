@@ -24,7 +24,8 @@ expect FormTextSheet.CommandC.caption 保存
 expect FormTextSheet.CommandW.enabled 1
 expect Globals.ProfileLock(0) 1
 expect Globals.ProfileLock(5) 1
-expect Globals.CharacterLoaded 1
+# The languages refresh took the loaded character's languages over, once.
+expect Globals.CharacterLoaded 0
 expect FormBase.TextChara(0).text アリス
 expect FormBase.TextAge.text 33
 expect FormBase.TextID.text 1

@@ -29,10 +29,10 @@ CharaRecord character(int race, int mother, float intelligence, const Skills &s 
     return rec;
 }
 
-QString rowTexts(const QList<ListRow> &rows)
+QString rowTexts(const QList<LangRow> &rows)
 {
     QStringList texts;
-    for (const ListRow &r : rows)
+    for (const LangRow &r : rows)
         texts.append(r.text);
     return texts.join(QLatin1Char('|'));
 }
@@ -253,7 +253,7 @@ void TestLangRules::languageNamesHoldTheRows()
     CharaRecord rec = character(RaceHuman, LangEastern, 10, {.sorcerer = 1, .shaman = 1});
     for (int n = 1; n <= LanguageCount; ++n)
         rec.LangFlag(n, SpeakColumn) = LangChosen;
-    QList<ListRow> rows = LanguageRows(rec, SpeakColumn);
+    QList<LangRow> rows = LanguageRows(rec, SpeakColumn);
     QCOMPARE(rows.size(), 18);
     StoreLanguageNames(rec, SpeakColumn, rows);
     QCOMPARE(rec.LangName(4, SpeakColumn), HighAncientName);
@@ -313,8 +313,8 @@ void TestLangRules::songNamesHoldTheRows()
     // A third one counts: refusing it is the window's.
     QCOMPARE(ApplySongCheck(rec, 1, 1), 3);
     QCOMPARE(ApplySongCheck(rec, 1, 0), 2);
-    const QList<ListRow> rows = SongRows(rec);
-    QCOMPARE(rows, (QList<ListRow>{{QStringLiteral("シング"), 4}, {QStringLiteral("ビブラート"), 16}}));
+    const QList<LangRow> rows = SongRows(rec);
+    QCOMPARE(rows, (QList<LangRow>{{QStringLiteral("シング"), 4}, {QStringLiteral("ビブラート"), 16}}));
     StoreSongNames(rec, rows);
     QCOMPARE(rec.SongName[0], QStringLiteral("シング"));
     QCOMPARE(rec.SongName[1], QStringLiteral("ビブラート"));
