@@ -234,13 +234,10 @@ FormEquip::FormEquip()
 
 void FormEquip::Form_Load()
 {
-    // The lists start at their first items without touching the record: the
-    // refresh then shows the equipment the character already has.
-    const Quiet quiet(this);
-    for (KCombo *list : ComboWeapon)
-        list->setListIndex(0);
-    for (KCombo *list : {ComboShield, ComboArmor, ComboMgW, ComboMgS, ComboMgA})
-        list->setListIndex(0);
+    // The window opens on the equipment the character has, never on its
+    // lists' first items: a window read by another one at its creation
+    // already shows the record.
+    showRecord();
     TimerReset->setEnabled(true);
 }
 
@@ -308,7 +305,7 @@ void FormEquip::toShieldSide()
     ComboMgS->setListIndex(0);
 }
 
-// The off hand takes up the first weapon of a page; the shield is set down.
+// A slot takes up a weapon: its list, strength bar and magic list follow.
 void FormEquip::holdWeaponInList(int slot, int weapon)
 {
     const Quiet quiet(this);
@@ -588,9 +585,14 @@ void FormEquip::showFigures(const EquipFigures &f)
 void FormEquip::TimerReset_Timer()
 {
     TimerReset->setEnabled(false);
+    CopyRecord(Chara, CharaWork);
+    showRecord();
+}
+
+void FormEquip::showRecord()
+{
     // The controls are set from a snapshot so that nothing set on the way
     // can change what the rest is set from.
-    CopyRecord(Chara, CharaWork);
     const CharaRecord snap = Chara;
     {
         const Quiet quiet(this);

@@ -103,6 +103,7 @@ private:
     void toShieldSide();
     void holdWeaponInList(int slot, int weapon);
     void setPriceCaption(long long price);
+    void showRecord();
     void recompute();
     void showFigures(const EquipFigures &f);
 
