@@ -389,8 +389,10 @@ void FormEquip::LabelLeft_Click()
         return;
     {
         const Quiet quiet(this);
-        if (LeftMode == LeftWeaponPage2 || IsTwoHanded(Chara.ItemIndex(0, 0))) {
+        if (LeftMode == LeftShield && IsTwoHanded(Chara.ItemIndex(0, 0))) {
             // A two-handed main weapon leaves no hand for a second weapon.
+            Beep();
+        } else if (LeftMode == LeftWeaponPage2) {
             toShieldSide();
         } else {
             const int page = LeftMode == LeftShield ? 0 : 1;
@@ -482,6 +484,11 @@ void FormEquip::ComboShield_Click()
         return;
     {
         const Quiet quiet(this);
+        if (ComboShield->listIndex() != 0 && IsTwoHanded(Chara.ItemIndex(0, 0))) {
+            // Both hands are on the main weapon.
+            Beep();
+            ComboShield->setListIndex(0);
+        }
         HoldShield(Chara, ComboShield->listIndex());
         Chara.WeaponStr[1] = -1;
         ComboMgS->setListIndex(magicItem(Chara.ShieldMagic));
@@ -585,14 +592,15 @@ void FormEquip::showFigures(const EquipFigures &f)
 void FormEquip::TimerReset_Timer()
 {
     TimerReset->setEnabled(false);
-    CopyRecord(Chara, CharaWork);
     showRecord();
 }
 
 void FormEquip::showRecord()
 {
     // The controls are set from a snapshot so that nothing set on the way
-    // can change what the rest is set from.
+    // can change what the rest is set from. The snapshot is private: the
+    // working copy is the character selected in the list, which "呼出"
+    // loads, and a refresh asked for by a skill change must not replace it.
     const CharaRecord snap = Chara;
     {
         const Quiet quiet(this);
@@ -608,12 +616,12 @@ void FormEquip::showRecord()
 
         const int off = TableRow(snap.ItemIndex(0, 1), WeaponCount);
         if (snap.WeaponStr[1] > -1 && !IsTwoHanded(main)) {
+            PutAwayShield(Chara);
+            ComboShield->setListIndex(0);
             if (IsTwoHanded(off)) {
                 // Nothing two-handed is held in the off hand (an old or damaged file).
                 chooseWeapon(1, off);
             } else {
-                PutAwayShield(Chara);
-                ComboShield->setListIndex(0);
                 showOffHand(WeaponPageOf(off) + 1);
                 Chara.WeaponMagic[1] = Byte(magicItem(snap.WeaponMagic[1]));
                 holdWeaponInList(1, off);

@@ -74,8 +74,6 @@ expect FormEquip.LabelAtp1(0).caption -3
 expect FormEquip.LabelAtp1(1).caption -4
 expect FormEquip.LabelDfpS.caption 5
 expect FormEquip.LabelP.caption 270
-# The refresh takes its snapshot into the working copy.
-expect CharaWork.WeaponName(1) モーニングスター
 
 # A shield with its bonus: the weapon lists of the off hand stay hidden.
 click FormEquip.LabelLeft
@@ -104,8 +102,16 @@ expect Chara.ItemPrice(3) 0
 # Broad sword 280, large shield 300, ring mail 270.
 expect FormEquip.TextGold.text 1150
 
-# The saved character made current again: its two page-2 weapons come back.
+# A refresh leaves the working copy alone: a character read from a file
+# stays what "呼出" would load.
 readfile Characters/KTC01-01.ktc
+scroll FormExp.HScrollLv 3
+expect CharaWork.WeaponName(0) ウォーハンマー
+expect CharaWork.SkillLevel(0) 2
+expect Chara.WeaponName(0) ブロードソード
+expect FormEquip.LabelMaxLv.caption 3
+
+# The saved character made current again: its two page-2 weapons come back.
 copy CharaWork Chara
 close FormEquip
 expect FormEquip.LabelW.caption 武器２
@@ -117,10 +123,12 @@ expect FormEquip.ComboMgS.index 2
 expect Chara.ShieldStr -1
 expect Chara.ItemPrice(1) 0
 expect FormEquip.TextGold.text 1160
+expect FormEquip.LabelMaxLv.caption 2
 
 # A skill level change refreshes from the record as it stands.
-scroll FormExp.HScrollLv 3
-expect FormEquip.LabelAtp1(0).caption -2
+scroll FormExp.HScrollLv 4
+expect FormEquip.LabelMaxLv.caption 4
+expect FormEquip.LabelAtp1(0).caption -1
 expect FormEquip.ComboWeapon(3).text モーニングスター
 expect FormEquip.HScrollSTa(1).value 15
 expect App.beeps 0

@@ -134,12 +134,17 @@ expect Chara.ShieldStr 0
 expect Chara.ItemPrice(1) 0
 expect FormEquip.LabelP.caption 440
 expect FormEquip.TextGold.text 560
-# ...and leaves no hand free for a second weapon.
+# ...and leaves no hand free for a shield or a second weapon: a beep each.
+select FormEquip.ComboShield 1
+expect App.beeps 1
+expect FormEquip.ComboShield.index 0
+expect Chara.ShieldName なし
+expect Chara.ItemPrice(1) 0
 click FormEquip.LabelLeft
+expect App.beeps 2
 expect FormEquip.LabelLeft.caption 盾
 expect FormEquip.ComboShield.visible 1
 expect Chara.WeaponStr(1) -1
-expect App.beeps 0
 
 # With a second weapon held, a two-handed main weapon puts it away.
 select FormEquip.ComboWeapon(0) 1
@@ -159,4 +164,4 @@ expect Chara.ShieldStr 0
 expect Chara.CombatValue(1,0) 0
 expect FormEquip.LabelAtp1(0).caption 4
 expect FormEquip.TextGold.text 760
-expect App.beeps 0
+expect App.beeps 2
