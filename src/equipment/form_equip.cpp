@@ -17,14 +17,14 @@ const QString MainArmCaption = QStringLiteral("利腕");
 const QString OffArmCaption = QStringLiteral("逆腕");
 
 // Rows of the window, top to bottom (twips in the client area).
-constexpr int RowLevel = 105;
-constexpr int RowMain = 555;
-constexpr int RowMainFigures = 945;
-constexpr int RowOff = 1455;
-constexpr int RowOffFigures = 1845;
-constexpr int RowArmor = 2355;
-constexpr int RowArmorFigures = 2745;
-constexpr int RowTotals = 3300;
+constexpr int RowLevel = 120;
+constexpr int RowMain = 570;
+constexpr int RowMainFigures = 975;
+constexpr int RowOff = 1530;
+constexpr int RowOffFigures = 1935;
+constexpr int RowArmor = 2490;
+constexpr int RowArmorFigures = 2895;
+constexpr int RowTotals = 3510;
 
 constexpr int LabelHeight = 255;
 constexpr int ComboHeight = 315;
@@ -42,9 +42,10 @@ constexpr int ColStrValue = 6660;
 constexpr int ColMagicCaption = 7140;
 constexpr int ColMagic = 7560;
 
-// Heading and value columns of the figure rows.
+// Heading and value columns of the figure rows; a value sits a small gap
+// after its heading.
 constexpr std::array<int, 4> FigureLeft = {780, 2160, 3540, 5460};
-constexpr std::array<int, 4> FigureHeadingWidth = {540, 540, 1080, 1260};
+constexpr std::array<int, 4> FigureHeadingWidth = {600, 600, 1140, 1320};
 
 const std::array<QString, 4> WeaponHeadings = {QStringLiteral("攻撃力"), QStringLiteral("打撃力"),
                                                QStringLiteral("追加ダメージ"), QStringLiteral("クリティカル値")};
@@ -193,19 +194,19 @@ FormEquip::FormEquip()
 
     // Row 8: totals and money.
     caption(QStringLiteral("生命点"), 120, RowTotals, 540);
-    LabelHP[0] = value(ArrayName(QStringLiteral("LabelHP"), 0), 660, RowTotals, 540);
-    caption(QStringLiteral("精神点"), 1320, RowTotals, 540);
-    LabelHP[1] = value(ArrayName(QStringLiteral("LabelHP"), 1), 1860, RowTotals, 540);
-    caption(QStringLiteral("打撃点"), 2520, RowTotals, 540);
-    LabeleA = value(QStringLiteral("LabeleA"), 3060, RowTotals);
-    caption(QStringLiteral("防御点"), 3780, RowTotals, 540);
-    LabeleD = value(QStringLiteral("LabeleD"), 4320, RowTotals);
-    caption(QStringLiteral("価格"), 5040, RowTotals, 360);
-    LabelP = value(QStringLiteral("LabelP"), 5400, RowTotals, 720);
-    caption(QStringLiteral("所持金"), 6240, RowTotals, 540);
+    LabelHP[0] = value(ArrayName(QStringLiteral("LabelHP"), 0), 720, RowTotals, 540);
+    caption(QStringLiteral("精神点"), 1380, RowTotals, 540);
+    LabelHP[1] = value(ArrayName(QStringLiteral("LabelHP"), 1), 1980, RowTotals, 540);
+    caption(QStringLiteral("打撃点"), 2640, RowTotals, 540);
+    LabeleA = value(QStringLiteral("LabeleA"), 3240, RowTotals);
+    caption(QStringLiteral("防御点"), 3960, RowTotals, 540);
+    LabeleD = value(QStringLiteral("LabeleD"), 4560, RowTotals);
+    caption(QStringLiteral("価格"), 5280, RowTotals, 360);
+    LabelP = value(QStringLiteral("LabelP"), 5700, RowTotals, 720);
+    caption(QStringLiteral("所持金"), 6540, RowTotals, 540);
     TextGold = new KText(QStringLiteral("TextGold"), c);
     TextGold->setText(QStringLiteral("0"));
-    Place(TextGold, 6840, RowTotals - 45, 1500, 330);
+    Place(TextGold, 7140, RowTotals - 45, 1380, 330);
 
     TimerReset = new KTimer(QStringLiteral("TimerReset"), this);
 
