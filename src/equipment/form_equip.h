@@ -26,8 +26,8 @@ public:
 
     void ComboWeapon_Click(int index);
     void HScrollSTa_Change(int index);
-    // A drag of a bar already reports through its Change; these stay for
-    // callers that move a bar by dragging in code.
+    // A bar reports dragging through its Change as well; the Scroll
+    // handlers only pass on to it.
     void HScrollSTa_Scroll(int index);
     void LabelW_Click();
     void LabelLeft_Click();

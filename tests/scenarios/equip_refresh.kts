@@ -46,6 +46,10 @@ close FormEquip
 expect MDIFormKT.KTMenuEq.checked 0
 click MDIFormKT.KTMenuEq
 expect FormEquip.visible 1
+expect FormEquip.caption 装備
+state FormEquip normal
+expect FormEquip.width 8760
+expect FormEquip.height 4725
 expect FormEquip.LabelW.caption 武器２
 expect FormEquip.ComboWeapon(0).visible 0
 expect FormEquip.ComboWeapon(1).visible 1

@@ -7,6 +7,7 @@
 #include <random>
 #include "equipment/equip_rules.h"
 #include "equipment/equip_tables.h"
+#include "abilities/form_ability.h"
 #include "equipment/form_equip.h"
 #include "shell/chara_record.h"
 #include "shell/controls.h"
@@ -118,6 +119,7 @@ private Q_SLOTS:
     void damagedRecordIsMended();
     void armourChangeCostsFixedEvaluations();
     void priceShowsTheItemChangedLast();
+    void loadedCharacterReachesTheWindow();
 
 private:
     int m_beeps = 0;
@@ -305,6 +307,49 @@ void TestEquipWindow::priceShowsTheItemChangedLast()
     QCOMPARE(m_w->LabelP->caption(), QStringLiteral("300"));
     m_w->ComboMgW->userSelect(1);
     QCOMPARE(m_w->LabelP->caption(), QStringLiteral("70"));
+}
+
+void TestEquipWindow::loadedCharacterReachesTheWindow()
+{
+    FormAbility *abilities = formAbility();
+    drainTimers();
+    // A character as a file holds it: モーニングスター ＋１ at 15, a second
+    // ダガー ＋２ at 4, ハードレザー ＋１ at 9, ambidextrous.
+    CharaRecord loaded = Chara;
+    HoldWeapon(loaded, 0, 38);
+    loaded.WeaponStr[0] = 15;
+    loaded.WeaponMagic[0] = 1;
+    PutAwayShield(loaded);
+    HoldWeapon(loaded, 1, 1);
+    loaded.WeaponStr[1] = 4;
+    loaded.WeaponMagic[1] = 2;
+    HoldArmor(loaded, 3);
+    loaded.ArmorStr = 9;
+    loaded.ArmorMagic = 1;
+    loaded.Ambidextrous = 1;
+    loaded.Gold = 777;
+    Chara = loaded;
+    CharaWork = loaded;
+    abilities->TimerAbi->setEnabled(true);
+    drainTimers();
+
+    QCOMPARE(m_w->WeaponPage, 1);
+    QCOMPARE(m_w->ComboWeapon[1]->listIndex(), 1);
+    QCOMPARE(m_w->HScrollSTa[0]->value(), 15);
+    QCOMPARE(m_w->ComboMgW->listIndex(), 1);
+    QCOMPARE(m_w->LeftMode, int(LeftWeaponPage1));
+    QCOMPARE(m_w->ComboWeapon[2]->listIndex(), 1);
+    QCOMPARE(m_w->HScrollSTa[1]->value(), 4);
+    QCOMPARE(m_w->ComboMgS->listIndex(), 2);
+    QCOMPARE(m_w->ComboArmor->listIndex(), 3);
+    QCOMPARE(m_w->HScrollSTd->value(), 9);
+    QCOMPARE(m_w->ComboMgA->listIndex(), 1);
+    QCOMPARE(m_w->LabelArm[0]->caption(), QStringLiteral("利腕"));
+    QCOMPARE(m_w->LabelArm[1]->caption(), QStringLiteral("利腕"));
+    QCOMPARE(Chara.Gold, Long(777));
+    QCOMPARE(m_w->TextGold->text(), QString::number(777 - (20 * 15 + 40) - (10 * 4 + 20) - (30 * 9 + 30)));
+    QVERIFY2(brokenRule(m_w).isEmpty(), qPrintable(brokenRule(m_w)));
+    QCOMPARE(m_beeps, 0);
 }
 
 QTEST_MAIN(TestEquipWindow)
