@@ -113,6 +113,13 @@ expect FormEquip.LabelAtp3(0).caption 5
 expect FormEquip.LabelAtp2(0).caption 23
 # 18 is 6 above 筋力: attack 4 - 6.
 expect FormEquip.LabelAtp1(0).caption -2
+# ネット rates 7 - 8 = -1: 打撃点 reads the table at 0, 60 / 36 + 4.
+select FormEquip.ComboWeapon(1) 15
+expect Chara.WeaponName(0) ネット
+expect FormEquip.LabelAtp2(0).caption -1
+expect Chara.CombatValue(0,1) -1
+expect FormEquip.LabelCRa(0).caption 13
+expect FormEquip.LabeleA.caption 5.7
 click FormEquip.LabelW
 
 # A two-handed main weapon empties the shield, bonus and price included.
