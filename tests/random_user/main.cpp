@@ -1,14 +1,15 @@
 // ktcmt-random-user: a seeded random user for the whole program.
 //
 //   ktcmt-random-user [--seed N | --seeds A-B] [--actions K] [--keep DIR]
-//                     [--shrink-seconds S] [--driver PATH]
+//                     [--shrink-seconds S] [--max-handlers N] [--driver PATH]
 //
 // Every seed starts in a fresh program folder with a few characters and
 // pictures and acts K times at random on whatever the windows show; the
 // program ending (終了 answered はい) ends that run and the next one starts
 // in the same folder. A failing seed prints the shortest driver script found
 // that still fails, with the folder it starts from, runnable with
-// ktcmt-script --app-dir FOLDER --seed N SCRIPT.
+// ktcmt-script --app-dir FOLDER --seed N SCRIPT. --max-handlers lowers the
+// bound on the handler runs of one action (200) to explore the longest chains.
 #include "random_user.h"
 
 #include "abilities/ability_rules.h"
@@ -32,6 +33,9 @@
 #include <cstdlib>
 
 namespace {
+
+// The children's bound on the handler runs of one action.
+QString maxHandlersArg = QString::number(MaxHandlerRunsPerAction);
 
 void say(const QString &s)
 {
@@ -148,6 +152,7 @@ struct Unit {
     QStringList answers;
     QString action;
     quint64 handlers = 0;
+    qint64 micros = 0; // the action's time, its refreshes included
 };
 
 struct RunResult {
@@ -173,8 +178,11 @@ RunResult parseLog(const QString &path)
             if (!r.units.isEmpty())
                 r.units.last().answers << line.mid(10);
         } else if (line.startsWith(QLatin1String("#handlers "))) {
-            if (!r.units.isEmpty())
-                r.units.last().handlers = line.mid(10).toULongLong();
+            if (!r.units.isEmpty()) {
+                const QStringList f = line.mid(10).split(QLatin1Char(' '));
+                r.units.last().handlers = f.value(0).toULongLong();
+                r.units.last().micros = f.value(1).toLongLong();
+            }
         } else if (line == QLatin1String("#ended")) {
             r.ended = true;
         } else if (line.startsWith(QLatin1String("#FAIL "))) {
@@ -184,7 +192,7 @@ RunResult parseLog(const QString &path)
             r.why = parts.value(1);
             r.expectLine = parts.value(2);
         } else if (!line.startsWith(QLatin1Char('#'))) {
-            r.units.append({{}, line, 0});
+            r.units.append({{}, line, 0, 0});
         }
     }
     return r;
@@ -264,7 +272,8 @@ struct Shrinker {
         writeText(script, scriptOf(units, seed));
         const QString log = work + QStringLiteral("/try.log");
         const RunResult r = runChild({QStringLiteral("--replay"), script, QStringLiteral("--app-dir"), folder,
-                                      QStringLiteral("--seed"), QString::number(seed), QStringLiteral("--log"), log},
+                                      QStringLiteral("--seed"), QString::number(seed), QStringLiteral("--log"), log,
+                                      QStringLiteral("--max-handlers"), maxHandlersArg},
                                      log);
         return r.failed && r.key == key;
     }
@@ -305,6 +314,8 @@ struct SeedReport {
     double seconds = 0;
     quint64 maxHandlers = 0;
     QString maxAction;
+    qint64 slowestMicros = 0;
+    QString slowestAction;
 };
 
 SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSeconds, const QString &driverPath)
@@ -327,7 +338,8 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
         const QString log = base + QStringLiteral("/run-%1.log").arg(run);
         RunResult r = runChild({QStringLiteral("--child"), QStringLiteral("--app-dir"), work, QStringLiteral("--seed"),
                                 QString::number(seed), QStringLiteral("--action-seed"), QString::number(mix(seed, quint64(run))),
-                                QStringLiteral("--actions"), QString::number(remaining), QStringLiteral("--log"), log},
+                                QStringLiteral("--actions"), QString::number(remaining), QStringLiteral("--log"), log,
+                                QStringLiteral("--max-handlers"), maxHandlersArg},
                                log);
         ++rep.runs;
         rep.actions += int(r.units.size());
@@ -335,6 +347,10 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
             if (u.handlers > rep.maxHandlers) {
                 rep.maxHandlers = u.handlers;
                 rep.maxAction = u.action;
+            }
+            if (u.micros > rep.slowestMicros) {
+                rep.slowestMicros = u.micros;
+                rep.slowestAction = u.action.left(120);
             }
         }
         if (r.failed) {
@@ -350,7 +366,7 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
         return rep;
 
     rep.failed = true;
-    say(QStringLiteral("seed %1: FAIL after %2 action(s) in run %3: %4").arg(seed).arg(rep.actions).arg(rep.runs - 1).arg(failing.why));
+    say(QStringLiteral("seed %1: FAIL after %2 action(s) in run %3: ").arg(seed).arg(rep.actions).arg(rep.runs - 1) + failing.why);
     Shrinker s;
     s.work = base;
     s.start = start;
@@ -395,7 +411,7 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
 int usage(const char *why)
 {
     std::fprintf(stderr, "%s\nusage: ktcmt-random-user [--seed N | --seeds A-B] [--actions K] [--keep DIR] "
-                         "[--shrink-seconds S] [--driver PATH]\n", why);
+                         "[--shrink-seconds S] [--max-handlers N] [--driver PATH]\n", why);
     return 2;
 }
 
@@ -429,6 +445,7 @@ int main(int argc, char *argv[])
         o.actionSeed = option(QStringLiteral("--action-seed"), QStringLiteral("1")).toULongLong();
         o.actions = option(QStringLiteral("--actions"), QStringLiteral("0")).toInt();
         o.logPath = option(QStringLiteral("--log"));
+        o.maxHandlers = option(QStringLiteral("--max-handlers"), QString::number(MaxHandlerRunsPerAction)).toULongLong();
         o.replayPath = option(QStringLiteral("--replay"));
         return RunAgent(o);
     }
@@ -452,10 +469,15 @@ int main(int argc, char *argv[])
     const int actions = option(QStringLiteral("--actions"), QStringLiteral("1000")).toInt(&ok);
     if (!ok || actions < 1)
         return usage("--actions takes a positive number");
+    maxHandlersArg = option(QStringLiteral("--max-handlers"), maxHandlersArg);
     const int shrinkSeconds = option(QStringLiteral("--shrink-seconds"), QStringLiteral("120")).toInt();
     QString driverPath = option(QStringLiteral("--driver"));
-    if (driverPath.isEmpty())
-        driverPath = QCoreApplication::applicationDirPath() + QStringLiteral("/ktcmt-script");
+    // Beside this program, or at the top of the build tree.
+    for (const char *rel : {"/ktcmt-script", "/../../ktcmt-script"}) {
+        const QString candidate = QCoreApplication::applicationDirPath() + QLatin1String(rel);
+        if (driverPath.isEmpty() && QFile::exists(candidate))
+            driverPath = QDir::cleanPath(candidate);
+    }
 
     QTemporaryDir temp;
     QString root = option(QStringLiteral("--keep"));
@@ -466,15 +488,17 @@ int main(int argc, char *argv[])
     int failures = 0;
     for (quint64 seed = first; seed <= last; ++seed) {
         const SeedReport r = runSeed(seed, actions, root, shrinkSeconds, driverPath);
-        say(QStringLiteral("seed %1: %2 action(s) in %3 run(s), %4 s, %5 actions/s, largest handler count %6 (%7)%8")
+        // Typed texts may hold "%1": the figures go in first, the texts in one pass.
+        say(QStringLiteral("seed %1: %2 action(s) in %3 run(s), %4 s, %5 actions/s, largest handler count %6")
                 .arg(seed)
                 .arg(r.actions)
                 .arg(r.runs)
                 .arg(r.seconds, 0, 'f', 1)
                 .arg(r.seconds > 0 ? r.actions / r.seconds : 0.0, 0, 'f', 0)
                 .arg(r.maxHandlers)
-                .arg(r.maxAction)
-                .arg(r.failed ? QStringLiteral(" FAILED") : QString()));
+            + QStringLiteral(" (") + r.maxAction + QStringLiteral("), slowest action ")
+            + QString::number(double(r.slowestMicros) / 1000.0, 'f', 1) + QStringLiteral(" ms (") + r.slowestAction
+            + QStringLiteral(")") + (r.failed ? QStringLiteral(" FAILED") : QString()));
         if (r.failed) {
             ++failures;
             // The failing seed's folders stay for the reproduction.

@@ -25,6 +25,7 @@ struct AgentOptions {
     quint64 seed = 0;       // the program's dice (ktcmt-script --seed)
     quint64 actionSeed = 0; // the choice of actions
     int actions = 0;
+    quint64 maxHandlers = MaxHandlerRunsPerAction;
     QString logPath;
     QString replayPath; // replay this script with the checks instead of acting at random
 };
