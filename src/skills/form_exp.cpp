@@ -304,7 +304,18 @@ void FormExp::generalScrollSteps(int value)
         // The refused level never reaches the bar's range: only the old level
         // comes back (running these steps again when the bar moves).
         Beep();
-        HScrollLv->setValueFromCode(r.oldLevel);
+        if (value != r.oldLevel) {
+            HScrollLv->setValueFromCode(r.oldLevel);
+            return;
+        }
+        // Points below the levels held refuse even the old level, and the bar
+        // does not move: the general figures must still replace whatever the
+        // window showed before.
+        LabelLv->setCaption(NumText(value));
+        LabelExp->setCaption(NumText(r.ceiling - value));
+        ListSkill->clearRows();
+        for (const QString &row : GeneralListRows(Chara))
+            ListSkill->addRow(row);
         return;
     }
 
