@@ -1,10 +1,12 @@
 // The abilities window shows the record: base values, abilities with their
-// bonuses and totals, race, age category and template.
+// bonuses and totals, race, age category and template; the totals are the
+// sums the rules make of the values.
 #include "random_user.h"
 
 #include "abilities/ability_rules.h"
 #include "script_driver.h"
 #include "shell/globals.h"
+#include "shell/numtext.h"
 
 KTCMT_WINDOW_CHECK("FormAbility", abilitiesShowRecord)
 {
@@ -25,4 +27,10 @@ KTCMT_WINDOW_CHECK("FormAbility", abilitiesShowRecord)
     p.same(w + QStringLiteral("ComboAge.index"), QStringLiteral("Chara.AgeClass"));
     for (int j = 0; j < 2; ++j)
         p.expect(w + QStringLiteral("CheckAdd(%1).value").arg(j), Chara.UndeadType == j + 1 ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+KTCMT_WINDOW_CHECK("FormAbility", abilityTotalsAreSums)
+{
+    p.expect(QStringLiteral("Chara.BaseTotal"), NumText(BaseTotalOf(Chara.BaseValue)));
+    p.expect(QStringLiteral("Chara.AbilityTotal"), NumText(SumAbilities(Chara.Ability).abilityTotal));
 }
