@@ -25,6 +25,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -210,9 +211,35 @@ RunResult runChild(const QStringList &args, const QString &logPath)
     p.setStandardOutputFile(logPath + QStringLiteral(".out"));
     p.setStandardErrorFile(logPath + QStringLiteral(".err"));
     p.start(self(), args);
-    p.waitForFinished(-1);
+    // A child whose log stops growing is stuck in some handler: no action,
+    // even a slow one under the sanitizers, takes a minute.
+    constexpr qint64 stuckMs = 60000;
+    qint64 lastSize = -1;
+    QElapsedTimer still;
+    still.start();
+    bool hung = false;
+    while (!p.waitForFinished(1000)) {
+        const qint64 size = QFileInfo(logPath).size();
+        if (size != lastSize) {
+            lastSize = size;
+            still.restart();
+        } else if (still.elapsed() > stuckMs) {
+            hung = true;
+            p.kill();
+            p.waitForFinished(-1);
+            break;
+        }
+    }
     RunResult r = parseLog(logPath);
     r.exitCode = p.exitCode();
+    if (hung) {
+        r.failed = true;
+        r.key = QStringLiteral("hang");
+        r.why = QStringLiteral("the program did not finish an action within %1 s: ").arg(stuckMs / 1000)
+                + (r.units.isEmpty() ? QStringLiteral("start-up") : r.units.last().action.left(200));
+        r.expectLine.clear();
+        return r;
+    }
     const bool crashed = p.exitStatus() == QProcess::CrashExit;
     if (!crashed && (r.exitCode == 0 || r.exitCode == 3 || r.exitCode == ChildNotReproduced))
         return r;
