@@ -355,7 +355,7 @@ int Agent::run()
     m_driver = &driver;
     if (!replay) {
         driver.answerUnqueued = [this](bool yesNo, const QString &, const QString &) {
-            const QString a = !yesNo ? QStringLiteral("ok") : chance(50) ? QStringLiteral("yes") : QStringLiteral("no");
+            const QString a = !yesNo ? QStringLiteral("ok") : chance(m_o.yesPercent) ? QStringLiteral("yes") : QStringLiteral("no");
             logLine(QStringLiteral("#answered ") + a);
             return a;
         };

@@ -1,7 +1,8 @@
 // ktcmt-random-user: a seeded random user for the whole program.
 //
 //   ktcmt-random-user [--seed N | --seeds A-B] [--actions K] [--keep DIR]
-//                     [--shrink-seconds S] [--max-handlers N] [--driver PATH]
+//                     [--shrink-seconds S] [--max-handlers N] [--yes-percent P]
+//                     [--driver PATH]
 //
 // Every seed starts in a fresh program folder with a few characters and
 // pictures and acts K times at random on whatever the windows show; the
@@ -9,7 +10,8 @@
 // in the same folder. A failing seed prints the shortest driver script found
 // that still fails, with the folder it starts from, runnable with
 // ktcmt-script --app-dir FOLDER --seed N SCRIPT. --max-handlers lowers the
-// bound on the handler runs of one action (200) to explore the longest chains.
+// bound on the handler runs of one action (200) to explore the longest chains;
+// --yes-percent (50) sets how often はい is answered: lower, runs end less often.
 #include "random_user.h"
 
 #include "abilities/ability_rules.h"
@@ -37,6 +39,7 @@ namespace {
 
 // The children's bound on the handler runs of one action.
 QString maxHandlersArg = QString::number(MaxHandlerRunsPerAction);
+QString yesPercentArg = QStringLiteral("50");
 
 void say(const QString &s)
 {
@@ -300,7 +303,7 @@ struct Shrinker {
         const QString log = work + QStringLiteral("/try.log");
         const RunResult r = runChild({QStringLiteral("--replay"), script, QStringLiteral("--app-dir"), folder,
                                       QStringLiteral("--seed"), QString::number(seed), QStringLiteral("--log"), log,
-                                      QStringLiteral("--max-handlers"), maxHandlersArg},
+                                      QStringLiteral("--max-handlers"), maxHandlersArg, QStringLiteral("--yes-percent"), yesPercentArg},
                                      log);
         return r.failed && r.key == key;
     }
@@ -366,7 +369,7 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
         RunResult r = runChild({QStringLiteral("--child"), QStringLiteral("--app-dir"), work, QStringLiteral("--seed"),
                                 QString::number(seed), QStringLiteral("--action-seed"), QString::number(mix(seed, quint64(run))),
                                 QStringLiteral("--actions"), QString::number(remaining), QStringLiteral("--log"), log,
-                                QStringLiteral("--max-handlers"), maxHandlersArg},
+                                QStringLiteral("--max-handlers"), maxHandlersArg, QStringLiteral("--yes-percent"), yesPercentArg},
                                log);
         ++rep.runs;
         rep.actions += int(r.units.size());
@@ -438,7 +441,7 @@ SeedReport runSeed(quint64 seed, int actions, const QString &root, int shrinkSec
 int usage(const char *why)
 {
     std::fprintf(stderr, "%s\nusage: ktcmt-random-user [--seed N | --seeds A-B] [--actions K] [--keep DIR] "
-                         "[--shrink-seconds S] [--max-handlers N] [--driver PATH]\n", why);
+                         "[--shrink-seconds S] [--max-handlers N] [--yes-percent P] [--driver PATH]\n", why);
     return 2;
 }
 
@@ -472,6 +475,7 @@ int main(int argc, char *argv[])
         o.actionSeed = option(QStringLiteral("--action-seed"), QStringLiteral("1")).toULongLong();
         o.actions = option(QStringLiteral("--actions"), QStringLiteral("0")).toInt();
         o.logPath = option(QStringLiteral("--log"));
+        o.yesPercent = option(QStringLiteral("--yes-percent"), QStringLiteral("50")).toInt();
         o.maxHandlers = option(QStringLiteral("--max-handlers"), QString::number(MaxHandlerRunsPerAction)).toULongLong();
         o.replayPath = option(QStringLiteral("--replay"));
         return RunAgent(o);
@@ -497,6 +501,7 @@ int main(int argc, char *argv[])
     if (!ok || actions < 1)
         return usage("--actions takes a positive number");
     maxHandlersArg = option(QStringLiteral("--max-handlers"), maxHandlersArg);
+    yesPercentArg = option(QStringLiteral("--yes-percent"), yesPercentArg);
     const int shrinkSeconds = option(QStringLiteral("--shrink-seconds"), QStringLiteral("120")).toInt();
     QString driverPath = option(QStringLiteral("--driver"));
     // Beside this program, or at the top of the build tree.

@@ -26,6 +26,7 @@ struct AgentOptions {
     quint64 actionSeed = 0; // the choice of actions
     int actions = 0;
     quint64 maxHandlers = MaxHandlerRunsPerAction;
+    int yesPercent = 50; // how often a yes/no box is answered はい
     QString logPath;
     QString replayPath; // replay this script with the checks instead of acting at random
 };
