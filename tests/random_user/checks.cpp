@@ -170,7 +170,10 @@ QString CharacterTracker::verify(const QStringList &deletesConfirmed, bool repla
             removedNames << m_characterNames[i];
     }
 
-    CharaRecord current = Chara;
+    // The edited character as a file can hold it: texts in code page 932,
+    // cut to what a length prefix holds.
+    CharaRecord current;
+    RecordFromBytes(RecordToBytes(Chara), current);
     current.CharaNo = 0;
     const QByteArray edited = RecordToBytes(current);
     QString why;

@@ -19,13 +19,15 @@ CharaRecord character(const QString &key)
     r.Name = who == QLatin1String("A") ? QStringLiteral("アリス")
              : who == QLatin1String("B") ? QStringLiteral("ボブ")
              : who == QLatin1String("N") ? QStringLiteral("新人")
+             : who == QLatin1String("E") ? QStringLiteral("絵文字\U0001F600")
                                          : QString();
     r.Gold = key.contains(QLatin1Char('*')) ? 999 : 100;
     return r;
 }
 
 // "KTC01-01.ktc=A:1": file name, character (A, B, C nameless, N the edited
-// one; * one field changed, ! cut short) and stored number.
+// one, E a name outside code page 932; * one field changed, ! cut short) and
+// stored number. Files hold what the writer makes of the record.
 void writeFolder(const QString &folder, const QStringList &files)
 {
     QDir dir(folder);
@@ -71,6 +73,8 @@ void TestRandomUser::charactersKeptOrAccountedFor_data()
         << QStringList{"KTC01-01.ktc=A:1", "KTC01-02.ktc=B:2", "KTC01-03.ktc=C:3"} << "N" << QStringList{} << false << true;
     QTest::newRow("save adds the edited character")
         << ab << QStringList{"KTC01-01.ktc=A:1", "KTC01-02.ktc=B:2", "KTC03.ktc=N:3"} << "N" << QStringList{} << false << true;
+    QTest::newRow("a saved name keeps only what code page 932 holds")
+        << ab << QStringList{"KTC01-01.ktc=A:1", "KTC01-02.ktc=B:2", "KTC01-03.ktc=E:3"} << "E" << QStringList{} << false << true;
     QTest::newRow("saving a loaded character again is a copy, not a duplicate")
         << ab << QStringList{"KTC01-01.ktc=A:1", "KTC01-02.ktc=B:2", "KTC01-03.ktc=A:3"} << "A" << QStringList{} << false << true;
     QTest::newRow("a character that is not the edited one appears")
