@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -174,8 +175,8 @@ QString Agent::randomText(const KCombo *combo)
 {
     if (combo && combo->count() > 0 && chance(50))
         return combo->itemText(int(pick(std::uint64_t(combo->count()))));
-    // Texts too long for a box's comfort, one past what a file's text holds
-    // (two bytes a character in code page 932): rare, as each costs seconds.
+    // A text past what a file's text holds (two bytes a character in code
+    // page 932), and a merely long one: rare, as laying them out is slow.
     if (pick(1000) < 3)
         return QString(33000, QChar(u'長'));
     if (chance(3))
@@ -233,8 +234,10 @@ QString Agent::actionFor(const Candidate &c)
         return QStringLiteral("select %1 %2").arg(t).arg(n);
     }
     if (auto *bar = qobject_cast<KScroll *>(c.obj)) {
-        const int lo = bar->minimum() - 1, hi = bar->maximum() + 1;
-        return QStringLiteral("scroll %1 %2").arg(t).arg(lo + int(pick(std::uint64_t(hi - lo + 1))));
+        // One step past either end too: the bar stops there, as for a drag.
+        const qint64 lo = std::max<qint64>(qint64(bar->minimum()) - 1, INT_MIN);
+        const qint64 hi = std::min<qint64>(qint64(bar->maximum()) + 1, INT_MAX);
+        return QStringLiteral("scroll %1 %2").arg(t).arg(lo + qint64(pick(std::uint64_t(hi - lo + 1))));
     }
     // Set from code as another window would; grey is a state only code shows,
     // never one a person or the record can put there.
