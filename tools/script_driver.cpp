@@ -183,6 +183,8 @@ ScriptDriver::ScriptDriver()
                                  .arg(escape(title), escape(text),
                                       buttons == MsgButtons::Ok ? QStringLiteral("ok") : QStringLiteral("yesno"),
                                       icon == MsgIcon::Information ? QStringLiteral("information") : QStringLiteral("exclamation"));
+        if (m_answers.isEmpty() && answerUnqueued)
+            m_answers << answerUnqueued(buttons == MsgButtons::YesNo, title, text);
         if (m_answers.isEmpty()) {
             writeLine(head + QStringLiteral("none"));
             writeLine(QStringLiteral("FAIL line %1: no answer queued for the message box").arg(m_line));
@@ -502,6 +504,18 @@ QString ScriptDriver::controlProperty(QWidget *form, QObject *ctl, const QString
         return bad();
     }
     return bad();
+}
+
+bool ScriptDriver::value(const QString &target, QString &out, QString *error)
+{
+    try {
+        out = valueOf(target);
+        return true;
+    } catch (const DriverFailure &f) {
+        if (error)
+            *error = f.reason;
+        return false;
+    }
 }
 
 QString ScriptDriver::valueOf(const QString &target)

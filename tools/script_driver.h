@@ -25,6 +25,13 @@ public:
     // A value as the driver prints it: CR, LF, tab and backslash escaped.
     static QString escape(const QString &v);
 
+    // The value print would show for target, without printing it; false
+    // (with the reason in error) for a target the driver does not know.
+    bool value(const QString &target, QString &out, QString *error = nullptr);
+    // Chooses the answer ("ok", "yes" or "no") to a message box that no
+    // queued answer is left for; unset, such a box fails the script.
+    std::function<QString(bool yesNo, const QString &title, const QString &text)> answerUnqueued;
+
 private:
     void execute(const QStringList &args, const QList<bool> &quoted);
     QString valueOf(const QString &target);

@@ -43,12 +43,28 @@ QString ArrayName(const QString &name, int index)
     return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
+namespace {
+quint64 handlerRuns = 0;
+// Connected first, so it counts before the window's own handler runs.
+void countRun()
+{
+    ++handlerRuns;
+}
+}
+
+quint64 HandlerRuns()
+{
+    return handlerRuns;
+}
+
 // ---------------------------------------------------------------- KLabel
 
 KLabel::KLabel(const QString &name, const QString &caption, QWidget *parent)
     : QLabel(caption, parent)
 {
     setObjectName(name);
+    connect(this, &KLabel::Click, this, countRun);
+    connect(this, &KLabel::Change, this, countRun);
 }
 
 void KLabel::setCaption(const QString &c)
@@ -77,6 +93,7 @@ KButton::KButton(const QString &name, const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
     setObjectName(name);
+    connect(this, &QPushButton::clicked, this, countRun);
     setAutoDefault(false);
 }
 
@@ -86,6 +103,8 @@ KText::KText(const QString &name, QWidget *parent, bool multiLine)
     : QWidget(parent), m_multi(multiLine)
 {
     setObjectName(name);
+    connect(this, &KText::Change, this, countRun);
+    connect(this, &KText::KeyPress, this, countRun);
     auto *lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     if (m_multi) {
@@ -184,6 +203,8 @@ KCombo::KCombo(const QString &name, QWidget *parent, bool editable)
     : QComboBox(parent)
 {
     setObjectName(name);
+    connect(this, &KCombo::Click, this, countRun);
+    connect(this, &KCombo::Change, this, countRun);
     setEditable(editable);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(21);
@@ -280,6 +301,7 @@ KList::KList(const QString &name, QWidget *parent)
     : QListWidget(parent)
 {
     setObjectName(name);
+    connect(this, &KList::Click, this, countRun);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::currentRowChanged, this, [this](int) {
         if (!m_quiet)
@@ -358,6 +380,7 @@ QString KList::text() const
 KFileList::KFileList(const QString &name, const QString &pattern, QWidget *parent)
     : KList(name, parent), m_patterns(pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
 {
+    connect(this, &KFileList::PathChange, this, countRun);
 }
 
 void KFileList::setPath(const QString &folder)
@@ -403,6 +426,7 @@ KCheck::KCheck(const QString &name, const QString &caption, QWidget *parent)
     : QCheckBox(caption, parent)
 {
     setObjectName(name);
+    connect(this, &KCheck::Click, this, countRun);
     setTristate(true);
     connect(this, &QCheckBox::stateChanged, this, [this](int) { Q_EMIT Click(); });
 }
@@ -434,6 +458,7 @@ KScroll::KScroll(const QString &name, QWidget *parent)
     : QScrollBar(Qt::Horizontal, parent)
 {
     setObjectName(name);
+    connect(this, &KScroll::Change, this, countRun);
     setRange(0, 0);
     setPageStep(1);
     connect(this, &QScrollBar::valueChanged, this, [this](int) { Q_EMIT Change(); });
@@ -455,6 +480,7 @@ KPicture::KPicture(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
+    connect(this, &KPicture::Click, this, countRun);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setScaledContents(true);
 }
@@ -497,6 +523,7 @@ KTimer::KTimer(const QString &name, QObject *parent)
     : QObject(parent)
 {
     setObjectName(name);
+    connect(this, &KTimer::Timer, this, countRun);
     m_timer.setSingleShot(true);
     m_timer.setInterval(1);
     connect(&m_timer, &QTimer::timeout, this, [this] { Q_EMIT Timer(); });

@@ -24,6 +24,10 @@ int ToTwips(int pixels);
 void Place(QWidget *w, int left, int top, int width, int height);
 // objectName of a control-array element: "TextAb(3)".
 QString ArrayName(const QString &name, int index);
+// Handler runs so far: every Click, Change, KeyPress, PathChange and Timer
+// emission of these controls and every button click counts one, so that the
+// chain of handling one user action starts can be measured and bounded.
+quint64 HandlerRuns();
 
 class KLabel : public QLabel {
     Q_OBJECT
