@@ -468,6 +468,14 @@ void FormTextSheet::CommandC_Click()
         saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())), true);
         return;
     }
+    // The abilities window receives the refresh; when it has been closed, its
+    // creation rolls a new character over both records, so it is created
+    // before the loaded character is taken over.
+    if (!formExists(QStringLiteral("FormAbility"))) {
+        const CharaRecord loaded = CharaWork;
+        formAbility();
+        CharaWork = loaded;
+    }
     CopyRecord(CharaWork, Chara);
     if (ListC->count() > 0)
         ListC->item(0)->setText(EditedRowText(Chara.Name));
