@@ -1,6 +1,8 @@
 #include "sheet/form_text_sheet.h"
 
 #include "abilities/form_ability.h"
+#include "equipment/form_equip.h"
+#include "languages/form_lang.h"
 #include "profile/form_base.h"
 #include "sheet/char_files.h"
 #include "sheet/output_menu.h"
@@ -13,6 +15,7 @@
 #include "shell/mdi_form_kt.h"
 #include "shell/numtext.h"
 #include "shell/ui_seam.h"
+#include "skills/form_exp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -470,11 +473,16 @@ void FormTextSheet::CommandC_Click()
     }
     // The abilities window receives the refresh; when it has been closed, its
     // creation rolls a new character over both records, so it is created
-    // before the loaded character is taken over.
+    // before the loaded character is taken over. The refreshes that roll
+    // asked for would run ahead of the load's own and derive the loaded
+    // character's languages anew; the load asks for all of them again.
     if (!formExists(QStringLiteral("FormAbility"))) {
         const CharaRecord loaded = CharaWork;
         formAbility();
         CharaWork = loaded;
+        formExp()->TimerReset->setEnabled(false);
+        formEquip()->TimerReset->setEnabled(false);
+        formLang()->TimerReset->setEnabled(false);
     }
     CopyRecord(CharaWork, Chara);
     if (ListC->count() > 0)
