@@ -471,14 +471,21 @@ void FormTextSheet::CommandC_Click()
         saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())), true);
         return;
     }
-    // The abilities window receives the refresh; when it has been closed, its
-    // creation rolls a new character over both records, so it is created
-    // before the loaded character is taken over. The refreshes that roll
-    // asked for would run ahead of the load's own and derive the loaded
-    // character's languages anew; the load asks for all of them again.
-    if (!formExists(QStringLiteral("FormAbility"))) {
+    // The load's refresh reaches every editing window; one that has been
+    // closed is created first. The abilities window's creation rolls a new
+    // character over both records, and the refreshes a creation asks for
+    // would run ahead of the load's own and derive the loaded deity and
+    // chosen languages anew; the load asks for all of them again.
+    bool closed = false;
+    for (const char *name : {"FormAbility", "FormBase", "FormExp", "FormEquip", "FormLang"})
+        closed = closed || !formExists(QLatin1String(name));
+    if (closed) {
         const CharaRecord loaded = CharaWork;
         formAbility();
+        formBase();
+        formExp();
+        formEquip();
+        formLang();
         CharaWork = loaded;
         formExp()->TimerReset->setEnabled(false);
         formEquip()->TimerReset->setEnabled(false);

@@ -75,3 +75,16 @@ expect FormEquip.ComboArmor.index 2
 expect FormEquip.TextGold.text 2840
 expect Chara.Name アリス
 expect Chara.God 3
+
+# Only the skills window closed: its creation by the load asks for a
+# languages refresh of its own, which must not cost the chosen language.
+select FormAbility.ComboLace 2
+close FormExp
+click MDIFormKT.MenuCharaList
+select FormTextSheet.ListC 1
+click FormTextSheet.CommandC
+expect Chara.Name アリス
+expect Chara.LangFlag(6,0) 1
+expect Chara.LangName(2,0) エルフ語
+expect FormLang.ListLang(0).count 3
+expect Chara.SkillLevel(5) 2
