@@ -1,6 +1,8 @@
 #include "sheet/form_text_sheet.h"
 
 #include "abilities/form_ability.h"
+#include "equipment/form_equip.h"
+#include "languages/form_lang.h"
 #include "profile/form_base.h"
 #include "sheet/char_files.h"
 #include "sheet/output_menu.h"
@@ -13,6 +15,7 @@
 #include "shell/mdi_form_kt.h"
 #include "shell/numtext.h"
 #include "shell/ui_seam.h"
+#include "skills/form_exp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -467,6 +470,26 @@ void FormTextSheet::CommandC_Click()
         // Never written over a file that happens to carry the name already.
         saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())), true);
         return;
+    }
+    // The load's refresh reaches every editing window; one that has been
+    // closed is created first. The abilities window's creation rolls a new
+    // character over both records, and the refreshes a creation asks for
+    // would run ahead of the load's own and derive the loaded deity and
+    // chosen languages anew; the load asks for all of them again.
+    bool closed = false;
+    for (const char *name : {"FormAbility", "FormBase", "FormExp", "FormEquip", "FormLang"})
+        closed = closed || !formExists(QLatin1String(name));
+    if (closed) {
+        const CharaRecord loaded = CharaWork;
+        formAbility();
+        formBase();
+        formExp();
+        formEquip();
+        formLang();
+        CharaWork = loaded;
+        formExp()->TimerReset->setEnabled(false);
+        formEquip()->TimerReset->setEnabled(false);
+        formLang()->TimerReset->setEnabled(false);
     }
     CopyRecord(CharaWork, Chara);
     if (ListC->count() > 0)
