@@ -9,9 +9,9 @@
 # shifts both sides alike.
 #
 # usage: bench/run_all.sh [BUILD_DIR] [quick|full|smoke]
-#   quick (the default) takes a few minutes; full uses the sizes of the
-#   figures published so far; smoke only checks that every benchmark still
-#   runs (its figures mean nothing).
+#   quick (the default, each script's own default sizes) takes a few
+#   minutes; full runs longer and more often for steadier medians; smoke only
+#   checks that every benchmark still runs (its figures mean nothing).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,11 +20,11 @@ size=${2:-quick}
 
 case "$size" in
 quick)
-    startup_runs=10 mem_runs=6 clicks=1000 click_runs=5 level_n=2000 level_runs=5
-    equip_n=2000 equip_runs=5 list_runs=200 render_runs=5000 ;;
+    startup_runs=10 mem_runs=10 clicks=3000 click_runs=5 level_n=4000 level_runs=7
+    equip_n=4000 equip_runs=7 list_runs=200 render_runs=20000 ;;
 full)
-    startup_runs=20 mem_runs=10 clicks=3000 click_runs=5 level_n=4000 level_runs=7
-    equip_n=4000 equip_runs=7 list_runs=500 render_runs=20000 ;;
+    startup_runs=30 mem_runs=20 clicks=5000 click_runs=9 level_n=8000 level_runs=9
+    equip_n=8000 equip_runs=9 list_runs=1000 render_runs=50000 ;;
 smoke)
     startup_runs=1 mem_runs=1 clicks=20 click_runs=1 level_n=20 level_runs=1
     equip_n=20 equip_runs=1 list_runs=3 render_runs=20 ;;
