@@ -78,17 +78,25 @@ run list_pass "$build/bench-list-pass" "$list_runs"
 run sheet_render "$build/bench-sheet-render" "$render_runs"
 
 # OPTIONAL: the seeded random user's figures, when bench/random_user.sh is
-# there (it is called with the build folder; its last line is the result).
-# Its failure is reported in the table rather than stopping the rest.
+# there (called with the build folder, and one short seed for smoke; its last
+# line is the result). Its failure is reported in the table rather than
+# stopping the rest.
 random_user=""
 if [ -f "$here/random_user.sh" ]; then
-    echo "== random_user: bash $here/random_user.sh $build" >&2
-    if bash "$here/random_user.sh" "$build" > "$work/random_user" 2>&1; then
-        random_user=$(grep -v '^[[:space:]]*$' "$work/random_user" | tail -n 1)
+    ru_args=("$build")
+    [ "$size" = smoke ] && ru_args+=(1 20)
+    if [ ! -x "$build/tests/random_user/ktcmt-random-user" ]; then
+        random_user="not built (cmake --build $build --target ktcmt-random-user)"
     else
-        random_user="failed (status $?); run it on its own to see why"
+        echo "== random_user: bash $here/random_user.sh ${ru_args[*]}" >&2
+        if bash "$here/random_user.sh" "${ru_args[@]}" > "$work/random_user" 2>&1; then
+            random_user=$(grep -v '^[[:space:]]*$' "$work/random_user" | tail -n 1)
+            random_user=${random_user#random user: }
+        else
+            random_user="failed (status $?); run it on its own to see why"
+        fi
+        cat "$work/random_user" >&2
     fi
-    cat "$work/random_user" >&2
 fi
 
 load_after=$(uptime | sed 's/.*load average: //')
@@ -133,7 +141,7 @@ echo "| the equipment window's longest chain: one armour strength change (\`HScr
 echo "| one list pass over 100 character files (read all, rebuild the name list and the table, select the edited row), median of $list_runs passes in one run | \`$b/bench-list-pass $list_runs\` | $list_ms ms per pass |"
 echo "| one sheet render of a full character (${render_chars:-?} characters), median of $render_runs renders in each line-break mode 0 / 1 / 2 | \`$b/bench-sheet-render $render_runs\` | ${render[0]} / ${render[1]} / ${render[2]} ms |"
 if [ -n "$random_user" ]; then
-    echo "| random user (seeded) | \`bench/random_user.sh $b\` | $random_user |"
+    echo "| random user: seeded runs of random actions on the visible, enabled controls of every window | \`bench/random_user.sh ${ru_args[*]}\` | $random_user |"
 fi
 echo
 echo "Size \`$size\`, $(nproc) cores; load average (1, 5, 15 min) $load_before before, $load_after after."
