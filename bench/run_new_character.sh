@@ -10,7 +10,7 @@ build=${1:-build}
 clicks=${2:-3000}
 runs=${3:-5}
 driver="$build/ktcmt-script"
-[ -x "$driver" ] || { echo "no driver at $driver" >&2; exit 2; }
+[ -x "$driver" ] || { echo "no driver at $driver (build the ktcmt-script target)" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/ktcmt-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT

@@ -28,6 +28,11 @@ commands = {
 }
 
 
+for cmd in commands.values():
+    if not os.access(cmd[0], os.X_OK):
+        sys.exit(f"no {cmd[0]} (build the {os.path.basename(cmd[0])} target)")
+
+
 def run_once(cmd):
     start = time.perf_counter()
     proc = subprocess.Popen(cmd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
