@@ -51,8 +51,16 @@ void RunTimers()
 int ReportClipped(const QString &form, QWidget *w)
 {
     int clipped = 0;
+    // The main window holds the editing windows: each control is listed once, under its own window.
+    const auto ownWindow = [&](QWidget *c) {
+        for (QWidget *p = c->parentWidget(); p; p = p->parentWidget()) {
+            if (formNames().contains(p->objectName()))
+                return p == w;
+        }
+        return true;
+    };
     const auto check = [&](QWidget *c, const QString &text, QSize need, QSize room) {
-        if (!c->isVisibleTo(w) || text.isEmpty() || (need.width() <= room.width() && need.height() <= room.height()))
+        if (!ownWindow(c) || !c->isVisibleTo(w) || text.isEmpty() || (need.width() <= room.width() && need.height() <= room.height()))
             return;
         std::fprintf(stderr, "clipped: %s.%s \"%s\" needs %dx%d, has %dx%d\n", qPrintable(form),
                      qPrintable(c->objectName()), qPrintable(text), need.width(), need.height(), room.width(),
