@@ -9,11 +9,17 @@
 #include "shell/numtext.h"
 #include "shell/ui_seam.h"
 #include "sheet/form_text_sheet.h"
+#include "sheet/output_menu.h"
+#include "shell/cp932.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPrinter>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -179,10 +185,11 @@ ScriptDriver::ScriptDriver()
         writeLine(QStringLiteral("beep"));
     };
     h.message = [this](const QString &title, const QString &text, MsgButtons buttons, MsgIcon icon) {
-        const QString head = QStringLiteral("msgbox %1|%2|%3|%4 -> ")
-                                 .arg(escape(title), escape(text),
-                                      buttons == MsgButtons::Ok ? QStringLiteral("ok") : QStringLiteral("yesno"),
-                                      icon == MsgIcon::Information ? QStringLiteral("information") : QStringLiteral("exclamation"));
+        m_lastBox = QStringLiteral("%1|%2|%3|%4")
+                        .arg(escape(title), escape(text),
+                             buttons == MsgButtons::Ok ? QStringLiteral("ok") : QStringLiteral("yesno"),
+                             icon == MsgIcon::Information ? QStringLiteral("information") : QStringLiteral("exclamation"));
+        const QString head = QStringLiteral("msgbox ") + m_lastBox + QStringLiteral(" -> ");
         if (m_answers.isEmpty() && answerUnqueued)
             m_answers << answerUnqueued(buttons == MsgButtons::YesNo, title, text);
         if (m_answers.isEmpty()) {
@@ -207,6 +214,52 @@ ScriptDriver::ScriptDriver()
     h.end = [] {
         writeLine(QStringLiteral("ended"));
         exitNow(ProgramEnded);
+    };
+    // The save and print dialogs are answered from the script as message
+    // boxes are: printed when they appear, a failure when nothing is queued.
+    OutputHooks &o = outputHooks();
+    o.saveDialog = [this](const QString &title, const QString &suggested, const QStringList &filters)
+        -> std::optional<SaveChoice> {
+        const QString head = QStringLiteral("savedialog %1|%2|%3 -> ")
+                                 .arg(escape(title), escape(QFileInfo(suggested).fileName()), escape(filters.join(QLatin1Char(';'))));
+        if (m_saves.isEmpty() && dialogUnqueued)
+            execute(QStringList{QStringLiteral("save")} + dialogUnqueued(false, int(filters.size())), {});
+        if (m_saves.isEmpty()) {
+            writeLine(head + QStringLiteral("none"));
+            writeLine(QStringLiteral("FAIL line %1: no answer queued for the save dialog").arg(m_line));
+            exitNow(ExpectFailed);
+        }
+        const SaveAnswer a = m_saves.takeFirst();
+        if (a.path.isEmpty()) {
+            writeLine(head + QStringLiteral("cancel"));
+            return std::nullopt;
+        }
+        if (a.filter >= filters.size()) {
+            writeLine(head + QStringLiteral("none"));
+            writeLine(QStringLiteral("FAIL line %1: the save dialog has no file type %2").arg(m_line).arg(a.filter));
+            exitNow(ScriptError);
+        }
+        writeLine(head + escape(a.given) + QLatin1Char('|') + QString::number(a.filter));
+        return SaveChoice{a.path, a.filter};
+    };
+    o.printDialog = [this](QPrinter &printer) {
+        const QString head = QStringLiteral("printdialog %1 -> ").arg(escape(printer.docName()));
+        if (m_printers.isEmpty() && dialogUnqueued)
+            execute(QStringList{QStringLiteral("printer")} + dialogUnqueued(true, 0), {});
+        if (m_printers.isEmpty()) {
+            writeLine(head + QStringLiteral("none"));
+            writeLine(QStringLiteral("FAIL line %1: no answer queued for the print dialog").arg(m_line));
+            exitNow(ExpectFailed);
+        }
+        const SaveAnswer a = m_printers.takeFirst();
+        if (a.path.isEmpty()) {
+            writeLine(head + QStringLiteral("cancel"));
+            return false;
+        }
+        writeLine(head + escape(a.given));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(a.path);
+        return true;
     };
 }
 
@@ -381,10 +434,10 @@ QString ScriptDriver::globalValue(const QString &target)
     throwFail(ScriptError, QStringLiteral("unknown global %1").arg(name));
 }
 
-QString ScriptDriver::filesValue(const QString &what)
+QString ScriptDriver::filesValue(const QString &what, const QString &prop)
 {
     const QDir dir(JoinPath(AppPath, QStringLiteral("Characters")));
-    if (what == QLatin1String("Characters")) {
+    if (what == QLatin1String("Characters") && prop.isEmpty()) {
         QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
             const int c = a.compare(b, Qt::CaseInsensitive);
@@ -396,10 +449,26 @@ QString ScriptDriver::filesValue(const QString &what)
     const auto m = re.match(what);
     if (!m.hasMatch())
         throwFail(ScriptError, QStringLiteral("unknown target Files.%1").arg(what));
+    QString propName;
+    QList<int> idx;
+    if (!splitIndexed(prop, propName, idx))
+        throwFail(ScriptError, QStringLiteral("malformed property %1").arg(prop));
+    const bool head = propName == QLatin1String("head");
+    if (!prop.isEmpty() && !head && propName != QLatin1String("text") && propName != QLatin1String("cp932"))
+        throwFail(ScriptError, QStringLiteral("unknown property %1 of Files.%2").arg(prop, what));
+    if (head ? idx.size() != 1 || idx[0] < 0 : !idx.isEmpty())
+        throwFail(ScriptError, head ? QStringLiteral("head takes one count") : QStringLiteral("%1 takes no index").arg(propName));
     QFile f(dir.filePath(m.captured(1)));
     if (!f.open(QIODevice::ReadOnly))
         return QString();
-    return QString::fromLatin1(f.readAll().toHex());
+    const QByteArray bytes = f.readAll();
+    if (propName == QLatin1String("text"))
+        return escape(QString::fromUtf8(bytes));
+    if (propName == QLatin1String("cp932"))
+        return escape(DecodeCP932(bytes));
+    if (head)
+        return escape(QString::fromLatin1(bytes.left(idx[0])));
+    return QString::fromLatin1(bytes.toHex());
 }
 
 QString ScriptDriver::windowProperty(QWidget *form, const QString &formName, const QString &prop)
@@ -535,12 +604,16 @@ QString ScriptDriver::valueOf(const QString &target)
     if (head == QLatin1String("App")) {
         if (parts.size() == 2 && parts[1] == QLatin1String("beeps"))
             return QString::number(m_beeps);
+        if (parts.size() == 2 && parts[1] == QLatin1String("clipboard"))
+            return escape(QGuiApplication::clipboard()->text());
+        if (parts.size() == 2 && parts[1] == QLatin1String("msgbox"))
+            return m_lastBox;
         throwFail(ScriptError, QStringLiteral("unknown target %1").arg(target));
     }
     if (head == QLatin1String("Files")) {
-        if (parts.size() != 2)
+        if (parts.size() != 2 && parts.size() != 3)
             throwFail(ScriptError, QStringLiteral("malformed target %1").arg(target));
-        return filesValue(target.mid(6));
+        return filesValue(parts[1], parts.value(2));
     }
     if (!formNames().contains(head))
         throwFail(ScriptError, QStringLiteral("unknown window %1").arg(head));
@@ -796,6 +869,35 @@ void ScriptDriver::execute(const QStringList &args, const QList<bool> &quoted)
     if (verb == QLatin1String("print")) {
         need(2);
         out(args[1] + QLatin1Char('=') + valueOf(args[1]));
+        return;
+    }
+    if (verb == QLatin1String("save") || verb == QLatin1String("printer")) {
+        const bool save = verb == QLatin1String("save");
+        if (args.size() != 2 && !(save && args.size() == 3))
+            throwFail(ScriptError, save ? QStringLiteral("save takes a path or cancel, and an optional file type")
+                                        : QStringLiteral("printer takes a path or cancel"));
+        if (args[1].isEmpty())
+            throwFail(ScriptError, QStringLiteral("%1 takes a path or cancel").arg(verb));
+        SaveAnswer a;
+        if (args[1] != QLatin1String("cancel") || quoted.value(1)) {
+            a.given = args[1];
+            a.path = pathArg(args[1]);
+        }
+        if (args.size() == 3) {
+            bool ok = false;
+            a.filter = toInt(args[2], ok);
+            if (!ok || a.filter < 0 || a.path.isEmpty())
+                throwFail(ScriptError, QStringLiteral("malformed file type %1").arg(args[2]));
+        }
+        (save ? m_saves : m_printers) << a;
+        return;
+    }
+    if (verb == QLatin1String("same")) {
+        need(3);
+        const QString a = valueOf(args[1]);
+        const QString b = valueOf(args[2]);
+        if (a != b)
+            throwFail(ExpectFailed, QStringLiteral("%1=%2 differs from %3=%4").arg(args[1], a, args[2], b));
         return;
     }
     if (verb == QLatin1String("expect")) {

@@ -31,6 +31,10 @@ public:
     // Chooses the answer ("ok", "yes" or "no") to a message box that no
     // queued answer is left for; unset, such a box fails the script.
     std::function<QString(bool yesNo, const QString &title, const QString &text)> answerUnqueued;
+    // The same for a save (print false) or print dialog: the argument of a
+    // save or printer line ("cancel", or a path and for save a file type
+    // below fileTypes).
+    std::function<QStringList(bool print, int fileTypes)> dialogUnqueued;
 
 private:
     void execute(const QStringList &args, const QList<bool> &quoted);
@@ -40,10 +44,22 @@ private:
     QString windowProperty(QWidget *form, const QString &formName, const QString &prop);
     QString recordValue(const QString &rec, const QString &field);
     QString globalValue(const QString &name);
-    QString filesValue(const QString &what);
+    QString filesValue(const QString &what, const QString &prop = QString());
     void out(const QString &line);
 
     int m_line = 0;
     QStringList m_answers;
     int m_beeps = 0;
+    // The last message box as printed, without its answer.
+    QString m_lastBox;
+    // Answers for the next save dialogs: the path as the script gave it and
+    // as resolved, and the file type; cancel when the path is empty.
+    struct SaveAnswer {
+        QString given, path;
+        int filter = 0;
+    };
+    QList<SaveAnswer> m_saves;
+    // Answers for the next print dialogs: a PDF file to print into, or
+    // cancel when the path is empty.
+    QList<SaveAnswer> m_printers;
 };

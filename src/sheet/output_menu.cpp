@@ -143,8 +143,10 @@ void MenuOutputPrint_Click(FormTextSheet *w)
     if (!accepted)
         return;
     if (PaintSheet(&printer, CurrentSheet(), LoadPortrait(CurrentPortrait())) == 0) {
-        ShowMessage(QStringLiteral("印刷エラー"),
-                    QStringLiteral("印刷できませんでした。\r") + printer.printerName(), MsgButtons::Ok,
+        // Printing into a file names the file, else the printer.
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                 : QDir::toNativeSeparators(printer.outputFileName());
+        ShowMessage(QStringLiteral("印刷エラー"), QStringLiteral("印刷できませんでした。\r") + where, MsgButtons::Ok,
                     MsgIcon::Exclamation);
     }
 }

@@ -362,6 +362,20 @@ int Agent::run()
             logLine(QStringLiteral("#answered ") + a);
             return a;
         };
+        // Save and print dialogs: mostly cancelled, else a file beside the
+        // characters (or a folder that is not there, for the failure box).
+        driver.dialogUnqueued = [this](bool print, int fileTypes) {
+            QStringList a;
+            const int r = int(pick(4));
+            if (r < 2)
+                a << QStringLiteral("cancel");
+            else
+                a << (r == 2 ? QStringLiteral("out") : QStringLiteral("missing/out")) + (print ? QStringLiteral(".pdf") : QStringLiteral(".txt"));
+            if (!print && r >= 2)
+                a << QString::number(pick(std::uint64_t(std::max(fileTypes, 1))));
+            logLine(QStringLiteral("#dialog ") + (print ? QStringLiteral("printer ") : QStringLiteral("save ")) + a.join(QLatin1Char(' ')));
+            return a;
+        };
     }
     UiHooks &h = uiHooks();
     const auto driverMessage = h.message;

@@ -157,6 +157,7 @@ struct Unit {
     QString action;
     quint64 handlers = 0;
     qint64 micros = 0; // the action's time, its refreshes included
+    QStringList dialogs; // save and printer lines the action's dialogs needed
 };
 
 struct RunResult {
@@ -181,6 +182,9 @@ RunResult parseLog(const QString &path)
         if (line.startsWith(QLatin1String("#answered "))) {
             if (!r.units.isEmpty())
                 r.units.last().answers << line.mid(10);
+        } else if (line.startsWith(QLatin1String("#dialog "))) {
+            if (!r.units.isEmpty())
+                r.units.last().dialogs << line.mid(8);
         } else if (line.startsWith(QLatin1String("#handlers "))) {
             if (!r.units.isEmpty()) {
                 const QStringList f = line.mid(10).split(QLatin1Char(' '));
@@ -196,7 +200,7 @@ RunResult parseLog(const QString &path)
             r.why = parts.value(1);
             r.expectLine = parts.value(2);
         } else if (!line.startsWith(QLatin1Char('#'))) {
-            r.units.append({{}, line, 0, 0});
+            r.units.append({{}, line, 0, 0, {}});
         }
     }
     return r;
@@ -267,6 +271,8 @@ QString scriptOf(const QList<Unit> &units, quint64 seed, const QString &tail = Q
     for (const Unit &u : units) {
         if (!u.answers.isEmpty())
             s += QStringLiteral("answer ") + u.answers.join(QLatin1Char(' ')) + QLatin1Char('\n');
+        for (const QString &d : u.dialogs)
+            s += d + QLatin1Char('\n');
         s += u.action + QLatin1Char('\n');
     }
     if (!tail.isEmpty())
