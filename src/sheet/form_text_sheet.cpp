@@ -375,12 +375,22 @@ void FormTextSheet::showCharaNo()
         formBase()->TextID->setText(NumText(int(Chara.CharaNo)));
 }
 
+int FormTextSheet::editedRow() const
+{
+    // A sort moves the edited character's row too while it has no file.
+    for (int r = 0; r < ListC->count(); ++r)
+        if (ListC->rowData(r) == 0)
+            return r;
+    return 0;
+}
+
 void FormTextSheet::selectEditedRow()
 {
     if (ListC->count() == 0)
         return;
-    if (ListC->listIndex() != 0)
-        ListC->setListIndex(0);
+    const int r = editedRow();
+    if (ListC->listIndex() != r)
+        ListC->setListIndex(r);
     else
         ListC_Click();
 }
@@ -492,6 +502,13 @@ void FormTextSheet::CommandC_Click()
         formLang()->TimerReset->setEnabled(false);
     }
     CopyRecord(CharaWork, Chara);
+    // The loaded character has a file: its row goes back to the top, where
+    // the table leaves it out, wherever a sort had moved it while unsaved.
+    if (const int edited = editedRow(); edited > 0) {
+        QList<ListRow> rows = listRows();
+        rows.move(edited, 0);
+        setListRows(rows);
+    }
     if (ListC->count() > 0)
         ListC->item(0)->setText(EditedRowText(Chara.Name));
     // Row 0's figures belong to the character now being edited, as its name does.

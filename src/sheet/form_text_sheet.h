@@ -90,6 +90,8 @@ private:
     // Reads and renumbers every listed file and fills the list; true when a
     // file got its regular name.
     bool passOverFiles(QString &editedFile);
+    // The row of the character being edited (item data 0), wherever a sort put it.
+    int editedRow() const;
     void selectEditedRow();
     void showCharaNo();
     QList<ListRow> listRows() const;
