@@ -1,3 +1,4 @@
+#! --seed 1
 # A sort by experience moves the unsaved edited character's row below the
 # files. Whatever selects "row 0" afterwards means the edited character's
 # row, not whichever file row a sort put at the top.
