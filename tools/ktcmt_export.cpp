@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
 #include <cstdio>
 #include "shell/chara_file.h"
 #include "shell/chara_record.h"
@@ -89,6 +90,18 @@ QByteArray Render(const Options &o, const QString &path, const CharaRecord &rec)
     case Format::Piece: return PieceText(rec).toUtf8() + '\n';
     }
     return QByteArray();
+}
+
+// One spelling of a path for comparing: the canonical one when it exists,
+// else the canonical folder with the name (a target is often not there yet).
+QString SamePathKey(const QString &path)
+{
+    const QFileInfo fi(path);
+    const QString canonical = fi.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString dir = QFileInfo(fi.absolutePath()).canonicalFilePath();
+    return QDir::cleanPath((dir.isEmpty() ? fi.absolutePath() : dir) + QLatin1Char('/') + fi.fileName());
 }
 
 // Qt's notes about the headless platform are not the tool's messages.
@@ -175,6 +188,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // An export never replaces a character file: neither one of the inputs nor
+    // any .ktc, and two inputs of one name never share a target.
+    QSet<QString> inputs;
+    for (const QString &path : o.files)
+        inputs.insert(SamePathKey(path));
+    QSet<QString> targets;
+
     int status = 0;
     for (const QString &path : o.files) {
         CharaRecord rec;
@@ -193,6 +213,18 @@ int main(int argc, char *argv[])
         const QString target = toFolder ? QDir(o.out).filePath(QFileInfo(path).completeBaseName() + QLatin1Char('.') +
                                                                 Suffix(o.format))
                                         : o.out;
+        const QString key = SamePathKey(target);
+        if (inputs.contains(key) || target.endsWith(QLatin1String(".ktc"), Qt::CaseInsensitive)) {
+            Say(target + QStringLiteral(": would replace a character file; not written"));
+            status = 1;
+            continue;
+        }
+        if (targets.contains(key)) {
+            Say(path + QStringLiteral(": ") + target + QStringLiteral(" is already the output of another file; not written"));
+            status = 1;
+            continue;
+        }
+        targets.insert(key);
         if (!SaveFileAtomically(target, bytes, &reason)) {
             Say(target + QStringLiteral(": ") + reason);
             status = 1;
