@@ -79,12 +79,12 @@ QByteArray Render(const Options &o, const QString &path, const CharaRecord &rec)
 {
     const QString sheet = SheetText(rec, 1, o.crlf);
     // Portraits live in the Portraits folder beside the character files.
-    const QString portrait = PortraitPath(rec, QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral("Portraits")));
+    const QString portraits = QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral("Portraits"));
     switch (o.format) {
     case Format::Text: return SheetTextBytes(sheet, o.encoding);
-    case Format::Html: return SheetHtml(rec, sheet, portrait);
+    case Format::Html: return SheetHtml(rec, sheet, portraits);
     case Format::Pdf:
-        return SheetPdf(sheet, LoadPortrait(portrait),
+        return SheetPdf(sheet, SheetPortrait(rec, portraits),
                         rec.Name.isEmpty() ? QStringLiteral("キャラクターシート")
                                            : rec.Name + QStringLiteral(" - キャラクターシート"));
     case Format::Piece: return PieceText(rec).toUtf8() + '\n';

@@ -26,7 +26,7 @@ QString CurrentSheet() { return SheetText(CharaWork, SheetMode, CrLfMode); }
 
 QString PortraitFolder() { return JoinPath(JoinPath(AppPath, QStringLiteral("Characters")), QStringLiteral("Portraits")); }
 
-QString CurrentPortrait() { return PortraitPath(CharaWork, PortraitFolder()); }
+QImage CurrentPortrait() { return SheetPortrait(CharaWork, PortraitFolder()); }
 
 // Run by the scripted driver (it answers the message boxes) with nobody to
 // answer a dialog it has not been given a hook for: cancelled, not waiting.
@@ -112,7 +112,7 @@ void MenuOutputHtml_Click(FormTextSheet *w)
         AskSavePath(w, QStringLiteral("HTMLとして保存"), QStringLiteral("html"), {QStringLiteral("HTML (*.html *.htm)")});
     if (!choice)
         return;
-    Save(choice->path, SheetHtml(CharaWork, CurrentSheet(), CurrentPortrait()));
+    Save(choice->path, SheetHtml(CharaWork, CurrentSheet(), PortraitFolder()));
 }
 
 void MenuOutputPdf_Click(FormTextSheet *w)
@@ -121,7 +121,7 @@ void MenuOutputPdf_Click(FormTextSheet *w)
         AskSavePath(w, QStringLiteral("PDFとして保存"), QStringLiteral("pdf"), {QStringLiteral("PDF (*.pdf)")});
     if (!choice)
         return;
-    Save(choice->path, SheetPdf(CurrentSheet(), LoadPortrait(CurrentPortrait()), DocumentTitle()));
+    Save(choice->path, SheetPdf(CurrentSheet(), CurrentPortrait(), DocumentTitle()));
 }
 
 void MenuOutputPrint_Click(FormTextSheet *w)
@@ -142,7 +142,7 @@ void MenuOutputPrint_Click(FormTextSheet *w)
     }
     if (!accepted)
         return;
-    if (PaintSheet(&printer, CurrentSheet(), LoadPortrait(CurrentPortrait())) == 0) {
+    if (PaintSheet(&printer, CurrentSheet(), CurrentPortrait()) == 0) {
         ShowMessage(QStringLiteral("印刷エラー"),
                     QStringLiteral("印刷できませんでした。\r") + printer.printerName(), MsgButtons::Ok,
                     MsgIcon::Exclamation);

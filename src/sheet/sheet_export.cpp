@@ -18,6 +18,7 @@
 #include <limits>
 #include "abilities/ability_rules.h"
 #include "abilities/race_tables.h"
+#include "portrait/portrait_rules.h"
 #include "shell/chara_record.h"
 #include "shell/cp932.h"
 #include "shell/numtext.h"
@@ -184,42 +185,29 @@ QByteArray SheetTextBytes(const QString &sheetText, TextEncoding encoding)
 
 // ---------------------------------------------------------------- pictures
 
-QString PortraitPath(const CharaRecord &rec, const QString &portraitFolder)
+QImage SheetPortrait(const CharaRecord &rec, const QString &portraitFolder)
 {
-    // The stored name may come from any file; a folder part in it (say
-    // "..\..\x.bmp") must not lead outside the portrait folder.
-    QString name = rec.PortraitFile;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    name = QFileInfo(name).fileName();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return QString();
-    return QDir(portraitFolder).filePath(name);
-}
-
-QImage LoadPortrait(const QString &path)
-{
-    if (path.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+    QImage img;
+    LoadPortrait(portraitFolder, rec.PortraitFile, img);
+    return img;
 }
 
 // ---------------------------------------------------------------- HTML
 
-QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitPath)
+QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitFolder)
 {
     QString img;
-    const QImage portrait = LoadPortrait(portraitPath);
-    if (!portrait.isNull()) {
+    QImage portrait;
+    QByteArray fileBytes;
+    if (LoadPortrait(portraitFolder, rec.PortraitFile, portrait, &fileBytes) == 0) {
         // JPEG stays as it is; anything else (a BMP) goes in as PNG, which
         // every browser shows and which is far smaller.
         QByteArray bytes;
         QString mime;
-        QFile f(portraitPath);
-        const bool jpeg = QImageReader::imageFormat(portraitPath) == "jpeg";
-        if (jpeg && f.open(QIODevice::ReadOnly)) {
-            bytes = f.readAll();
+        QBuffer file(&fileBytes);
+        file.open(QIODevice::ReadOnly);
+        if (QImageReader::imageFormat(&file) == "jpeg") {
+            bytes = fileBytes;
             mime = QStringLiteral("image/jpeg");
         } else {
             QBuffer buf(&bytes);
