@@ -310,7 +310,9 @@ void FormTextSheet::listPass(const QString &savedFile)
     const bool follow = !edited.isEmpty();
     for (int pass = 0; passOverFiles(edited); ++pass) {
         if (pass + 1 >= MaxListPasses) {
-            m_listed = ListCharacterFiles(folder);
+            // A folder that keeps changing: one more pass without renames, so
+            // the rows are read from exactly the files they are listed as.
+            passOverFiles(edited, false);
             break;
         }
     }
@@ -324,7 +326,7 @@ void FormTextSheet::listPass(const QString &savedFile)
     m_inPass = false;
 }
 
-bool FormTextSheet::passOverFiles(QString &editedFile)
+bool FormTextSheet::passOverFiles(QString &editedFile, bool renames)
 {
     const QString folder = charactersFolder();
     m_listed = ListCharacterFiles(folder);
@@ -355,8 +357,8 @@ bool FormTextSheet::passOverFiles(QString &editedFile)
         ListData[i + 1] = EntryOf(CharaWork);
         ListC->addRow(ListedName(CharaWork.Name), CharaWork.CharaNo);
     }
-    for (const Rename &r : PlanRenames(m_listed)) {
-        if (!RenameNoReplace(JoinPath(folder, r.from), JoinPath(folder, r.to)))
+    for (const Rename &r : renames ? PlanRenames(m_listed) : QList<Rename>()) {
+        if (!(renameFile ? renameFile : RenameNoReplace)(JoinPath(folder, r.from), JoinPath(folder, r.to)))
             continue;
         NameFixed = 1;
         if (editedFile == r.from)
