@@ -119,17 +119,11 @@ bool SaveAllowed(int listRows)
     return listRows <= MaxCharacterFiles;
 }
 
-QString RegularFileName(int position)
-{
-    // The one list group, group 0, is written as its number + 1.
-    return QStringLiteral("KTC") + FileNumberText(0 + 1) + QLatin1Char('-') + FileNumberText(position) + QStringLiteral(".ktc");
-}
-
 QList<Rename> PlanRenames(const QStringList &listed)
 {
     QList<Rename> pending;
     for (int i = 0; i < listed.size(); ++i) {
-        const QString to = RegularFileName(i + 1);
+        const QString to = CharacterFileName(i + 1);
         if (listed[i] != to)
             pending.append({i, listed[i], to});
     }

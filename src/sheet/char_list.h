@@ -67,8 +67,6 @@ int ListRowOfTableLine(int line, int charaNo, int listRows);
 // 保存 is possible while the list has at most 100 rows (99 files).
 bool SaveAllowed(int listRows);
 
-// The regular name of list position k (from 1): KTC01-03.ktc.
-QString RegularFileName(int position);
 
 // The renames that give the listed files (sorted by name) their regular
 // names, in an order that never needs a name still held by another listed
