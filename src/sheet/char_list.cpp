@@ -26,12 +26,6 @@ QString ListedName(const QString &name)
     return name.isEmpty() ? QStringLiteral("(-NO NAME-)") : name;
 }
 
-QString Pad(int columns, const QString &s)
-{
-    const qsizetype n = columns - 2 * s.size();
-    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
-}
-
 long long SortKey(const ListRow &row, int rowCount, int mode)
 {
     switch (mode) {

@@ -39,14 +39,6 @@ QString FullWidthText(const QString &s, int w)
 QString N(long long x) { return FullWidthNumber(x, 0); }
 QString N2(long long x) { return FullWidthNumber(x, 1); }
 
-// Run of ASCII spaces that brings s, every character counted as two
-// columns, to column c.
-QString Pad(int c, const QString &s)
-{
-    const int n = c - 2 * int(s.size());
-    return n > 0 ? QString(n, QChar(u' ')) : QString();
-}
-
 template <class Table>
 QString ListText(const Table &table, long long index)
 {
@@ -137,6 +129,12 @@ QStringList Pieces(const QString &s, int n)
 }
 
 } // namespace
+
+QString Pad(int columns, const QString &s)
+{
+    const qsizetype n = columns - 2 * s.size();
+    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
+}
 
 QString FullWidthNumber(long long x, int w) { return FullWidthText(QString::number(x), w); }
 

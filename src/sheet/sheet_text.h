@@ -15,6 +15,10 @@ QString FullWidthNumber(float x, int w = 0);
 inline QString FullWidthNumber(int x, int w = 0) { return FullWidthNumber((long long)x, w); }
 QString FullWidthNumber(double x, int w = 0);
 
+// Column padding: columns − 2 × (characters of s) ASCII spaces, none when
+// that is 0 or less. Every character counts as two columns, half-width or not.
+QString Pad(int columns, const QString &s);
+
 // The line-break modes of the sheet window's "改行(&R)" menu.
 enum CrLfModeIndex : int {
     CrLfNormal = 0,    // 通常

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include "sheet/char_files.h"
 #include "sheet/char_list.h"
+#include "sheet/sheet_text.h"
 #include "shell/chara_file.h"
 #include "shell/ui_seam.h"
 
