@@ -100,6 +100,17 @@ int AbilityBonus(float ability)
     return int(std::clamp(b, -limit, limit));
 }
 
+int LifeResistance(const CharaRecord &rec)
+{
+    return AbilityBonus(rec.Ability[4]) + rec.AdventurerLevel;
+}
+
+int SpiritResistance(const CharaRecord &rec)
+{
+    constexpr int DarkElfSpirit = 4;
+    return AbilityBonus(rec.Ability[5]) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
+}
+
 QString BonusText(int bonus)
 {
     return QStringLiteral("+") + QString::number(bonus);

@@ -12,12 +12,8 @@ namespace {
 constexpr int Dexterity = 0;
 constexpr int Agility = 1;
 constexpr int Strength = 3;
-constexpr int Life = 4;
-constexpr int Spirit = 5;
-constexpr int RaceDarkElf = 7;
 constexpr int RaceNobleLizardman = 8;
 constexpr int NobleLizardmanDefense = 5;
-constexpr int DarkElfSpirit = 4;
 
 // Int(x) of a double, kept inside the int range (typed abilities may be absurd).
 int floorToInt(double x)
@@ -300,17 +296,6 @@ DefenseFigures EvaluateDefense(const CharaRecord &rec, int baseMode, int armorSh
     f.pointsTenths = ExpectedTenths(rating, 13, rec.ArmorMagic + rec.AdventurerLevel);
     f.effects = EffectText(rec.ArmorEffectA, rec.ArmorEffectB);
     return f;
-}
-
-int LifeResistance(const CharaRecord &rec)
-{
-    return AbilityBonus(ability(rec, Life)) + rec.AdventurerLevel;
-}
-
-int SpiritResistance(const CharaRecord &rec)
-{
-    return AbilityBonus(ability(rec, Spirit)) + rec.AdventurerLevel
-        + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
 }
 
 EquipFigures ApplyEquipment(CharaRecord &rec, int leftMode)

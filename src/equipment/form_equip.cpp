@@ -1,5 +1,6 @@
 #include "equipment/form_equip.h"
 
+#include "abilities/ability_rules.h"
 #include "equipment/equip_rules.h"
 #include "equipment/equip_tables.h"
 #include "shell/chara_record.h"

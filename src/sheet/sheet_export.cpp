@@ -85,8 +85,8 @@ QList<PieceParam> PieceParams(const CharaRecord &rec)
         params.append({AbilityNames[size_t(i)] + QLatin1Char('B'), Num(AbilityBonus(rec.Ability[size_t(i)]))});
     }
     params.append({QStringLiteral("冒険者レベル"), Num(rec.AdventurerLevel)});
-    params.append({QStringLiteral("生命力抵抗力"), Num(BodyResistance(rec))});
-    params.append({QStringLiteral("精神力抵抗力"), Num(MindResistance(rec))});
+    params.append({QStringLiteral("生命力抵抗力"), Num(LifeResistance(rec))});
+    params.append({QStringLiteral("精神力抵抗力"), Num(SpiritResistance(rec))});
     for (int slot = 0; slot < (TwoWeapons(rec) ? 2 : 1); ++slot) {
         const QString q = SlotQualifier(rec, slot);
         params.append({Qualified(QStringLiteral("攻撃力"), q), Num(rec.CombatValue(slot, 0))});

@@ -153,13 +153,6 @@ QString FullWidthNumber(double x, int w)
 
 bool IsDarkDeity(int god) { return god == 6 || god > 10; }
 
-long long BodyResistance(const CharaRecord &rec) { return Bonus(rec, 4) + rec.AdventurerLevel; }
-
-long long MindResistance(const CharaRecord &rec)
-{
-    return Bonus(rec, 5) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? 4 : 0);
-}
-
 QList<int> MagicSkills(const CharaRecord &rec)
 {
     QList<int> out;
@@ -267,8 +260,8 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
     w.line(w.b1, QStringLiteral("　冒険者レベル") + N2(level) + QStringLiteral("　（総経験点＝") + N(rec.ExpSpent) +
                      QStringLiteral("）"));
     const bool twoWeapons = rec.ShieldStr == -1;
-    QString resist = QStringLiteral("　生命力抵抗力") + N2(BodyResistance(rec)) + QStringLiteral("　　精神力抵抗力") +
-                     N2(MindResistance(rec)) +
+    QString resist = QStringLiteral("　生命力抵抗力") + N2(LifeResistance(rec)) + QStringLiteral("　　精神力抵抗力") +
+                     N2(SpiritResistance(rec)) +
                      QStringLiteral("　　クリティカル値") + N2(rec.CombatValue(0, 3));
     if (twoWeapons)
         resist += QStringLiteral("／") + N2(rec.CombatValue(1, 3));

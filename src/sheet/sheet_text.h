@@ -38,10 +38,6 @@ QString SheetIdentityLine(const CharaRecord &rec);
 bool IsDarkDeity(int god);
 
 // Figures the sheet derives, shared with the other outputs.
-// 生命力抵抗力: bonus of 生命力 plus the adventurer level.
-long long BodyResistance(const CharaRecord &rec);
-// 精神力抵抗力: bonus of 精神力 plus the adventurer level, 4 more for a ダークエルフ.
-long long MindResistance(const CharaRecord &rec);
 // The magic skills (ソーサラー, シャーマン, プリースト, ドラゴンプリースト) in the
 // order the sheet lists them: by level, highest first, then skill order.
 QList<int> MagicSkills(const CharaRecord &rec);
