@@ -151,8 +151,6 @@ QString FullWidthNumber(double x, int w)
     return FullWidthText(QString::fromLatin1(buf, int(res.ptr - buf)), w);
 }
 
-bool IsDarkDeity(int god) { return god == 6 || god > 10; }
-
 QList<int> MagicSkills(const CharaRecord &rec)
 {
     QList<int> out;

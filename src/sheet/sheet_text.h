@@ -34,9 +34,6 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode);
 // The identity line of the sheet: 「通名」名前 （種族／性別／年齢歳）.
 QString SheetIdentityLine(const CharaRecord &rec);
 
-// The dark deities: a priest of one is a ダークプリースト using 暗黒魔法.
-bool IsDarkDeity(int god);
-
 // Figures the sheet derives, shared with the other outputs.
 // The magic skills (ソーサラー, シャーマン, プリースト, ドラゴンプリースト) in the
 // order the sheet lists them: by level, highest first, then skill order.
