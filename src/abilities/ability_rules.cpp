@@ -1,6 +1,7 @@
 #include "abilities/ability_rules.h"
 
 #include "abilities/race_tables.h"
+#include "shell/indexes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,13 +103,13 @@ int AbilityBonus(float ability)
 
 int LifeResistance(const CharaRecord &rec)
 {
-    return AbilityBonus(rec.Ability[4]) + rec.AdventurerLevel;
+    return AbilityBonus(rec.Ability[AbilityLife]) + rec.AdventurerLevel;
 }
 
 int SpiritResistance(const CharaRecord &rec)
 {
     constexpr int DarkElfSpirit = 4;
-    return AbilityBonus(rec.Ability[5]) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
+    return AbilityBonus(rec.Ability[AbilitySpirit]) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
 }
 
 QString BonusText(int bonus)
