@@ -84,9 +84,7 @@ QByteArray Render(const Options &o, const QString &path, const CharaRecord &rec)
     case Format::Text: return SheetTextBytes(sheet, o.encoding);
     case Format::Html: return SheetHtml(rec, sheet, portraits);
     case Format::Pdf:
-        return SheetPdf(sheet, SheetPortrait(rec, portraits),
-                        rec.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                           : rec.Name + QStringLiteral(" - キャラクターシート"));
+        return SheetPdf(sheet, SheetPortrait(rec, portraits), DocumentTitle(rec));
     case Format::Piece: return PieceText(rec).toUtf8() + '\n';
     }
     return QByteArray();

@@ -82,12 +82,6 @@ void Save(const QString &path, const QByteArray &bytes)
         ReportFailure(path, error);
 }
 
-QString DocumentTitle()
-{
-    return CharaWork.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                    : CharaWork.Name + QStringLiteral(" - キャラクターシート");
-}
-
 } // namespace
 
 OutputHooks &outputHooks()
@@ -121,7 +115,7 @@ void MenuOutputPdf_Click(FormTextSheet *w)
         AskSavePath(w, QStringLiteral("PDFとして保存"), QStringLiteral("pdf"), {QStringLiteral("PDF (*.pdf)")});
     if (!choice)
         return;
-    Save(choice->path, SheetPdf(CurrentSheet(), CurrentPortrait(), DocumentTitle()));
+    Save(choice->path, SheetPdf(CurrentSheet(), CurrentPortrait(), DocumentTitle(CharaWork)));
 }
 
 void MenuOutputPrint_Click(FormTextSheet *w)
@@ -129,7 +123,7 @@ void MenuOutputPrint_Click(FormTextSheet *w)
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(DocumentTitle());
+    printer.setDocName(DocumentTitle(CharaWork));
     bool accepted = false;
     if (outputHooks().printDialog) {
         accepted = outputHooks().printDialog(printer);

@@ -218,8 +218,7 @@ QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QSt
         img = QStringLiteral("<img class=\"portrait\" alt=\"肖像\" src=\"data:") + mime + QStringLiteral(";base64,") +
               QString::fromLatin1(bytes.toBase64()) + QStringLiteral("\">\n");
     }
-    const QString title = rec.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                             : rec.Name + QStringLiteral(" - キャラクターシート");
+    const QString title = DocumentTitle(rec);
     QString html;
     html += QStringLiteral(
         "<!DOCTYPE html>\n"
@@ -339,6 +338,11 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
         return false;
     }
     return true;
+}
+
+QString DocumentTitle(const CharaRecord &rec)
+{
+    return rec.Name.isEmpty() ? QStringLiteral("キャラクターシート") : rec.Name + QStringLiteral(" - キャラクターシート");
 }
 
 QString ExportBaseName(const CharaRecord &rec)

@@ -76,3 +76,6 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
 // The suggested file name of a saved output: the character's name (or
 // "character"), with characters that file names cannot hold replaced.
 QString ExportBaseName(const CharaRecord &rec);
+// The title of a page or document of rec: "名前 - キャラクターシート", or
+// "キャラクターシート" for a character without a name.
+QString DocumentTitle(const CharaRecord &rec);

@@ -111,6 +111,7 @@ private Q_SLOTS:
     void unsafePortraitNameGivesNoPortrait_data();
     void unsafePortraitNameGivesNoPortrait();
     void portraitPipeDoesNotHang();
+    void documentTitle();
     void pdfPages();
     void menu();
     void menuSavesText_data();
@@ -404,6 +405,14 @@ void TestSheetExport::portraitPipeDoesNotHang()
     }
     QVERIFY2(finished, "loading a pipe under a picture's name blocked");
     QVERIFY(done.get());
+}
+
+void TestSheetExport::documentTitle()
+{
+    CharaRecord rec;
+    QCOMPARE(DocumentTitle(rec), QStringLiteral("キャラクターシート"));
+    rec.Name = QStringLiteral("ボルグ");
+    QCOMPARE(DocumentTitle(rec), QStringLiteral("ボルグ - キャラクターシート"));
 }
 
 void TestSheetExport::pdfPages()
