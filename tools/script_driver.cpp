@@ -381,7 +381,7 @@ QString ScriptDriver::globalValue(const QString &target)
 
 QString ScriptDriver::filesValue(const QString &what)
 {
-    const QDir dir(JoinPath(AppPath, QStringLiteral("Characters")));
+    const QDir dir(CharactersFolder());
     if (what == QLatin1String("Characters")) {
         QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {

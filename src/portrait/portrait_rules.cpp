@@ -16,7 +16,7 @@
 
 QString PortraitFolder()
 {
-    return JoinPath(AppPath, QStringLiteral("Characters") + QDir::separator() + QStringLiteral("Portraits"));
+    return JoinPath(CharactersFolder(), QStringLiteral("Portraits"));
 }
 
 bool IsSafePortraitName(const QString &name)

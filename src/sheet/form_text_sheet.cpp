@@ -1,6 +1,7 @@
 #include "sheet/form_text_sheet.h"
 
 #include "abilities/form_ability.h"
+#include "portrait/portrait_rules.h"
 #include "profile/form_base.h"
 #include "sheet/char_files.h"
 #include "sheet/output_menu.h"
@@ -147,8 +148,8 @@ void FormTextSheet::Form_Load()
     AppPath = ProgramFolder();
     mdiFormKT();
     CrLfMode = 1;
-    FileCL->setPath(JoinPath(AppPath, QStringLiteral("Characters")));
-    FilePL->setPath(JoinPath(AppPath, QStringLiteral("Characters") + QDir::separator() + QStringLiteral("Portraits")));
+    FileCL->setPath(CharactersFolder());
+    FilePL->setPath(PortraitFolder());
     MenuMode_Click(0);
 }
 
@@ -277,7 +278,7 @@ void FormTextSheet::Form_Activate()
 
 QString FormTextSheet::charactersFolder() const
 {
-    return JoinPath(AppPath, QStringLiteral("Characters"));
+    return CharactersFolder();
 }
 
 void FormTextSheet::FileCL_PathChange()

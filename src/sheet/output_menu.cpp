@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include "portrait/portrait_rules.h"
 #include "shell/chara_record.h"
 #include "shell/globals.h"
 #include "shell/mdi_form_kt.h"
@@ -23,8 +24,6 @@ namespace {
 
 // The sheet of the shown character, exactly as the window renders it.
 QString CurrentSheet() { return SheetText(CharaWork, SheetMode, CrLfMode); }
-
-QString PortraitFolder() { return JoinPath(JoinPath(AppPath, QStringLiteral("Characters")), QStringLiteral("Portraits")); }
 
 QImage CurrentPortrait() { return SheetPortrait(CharaWork, PortraitFolder()); }
 
