@@ -535,3 +535,14 @@ KTimer *KTimer::firstPending()
     }
     return best;
 }
+
+bool KTimer::drainPending(int limit)
+{
+    for (int n = 0; n < limit; ++n) {
+        KTimer *t = firstPending();
+        if (!t)
+            return true;
+        t->fire();
+    }
+    return !firstPending();
+}
