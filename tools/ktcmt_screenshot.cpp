@@ -4,9 +4,9 @@
 //   QT_SCALE_FACTOR=2 ktcmt-screenshot [--app-dir DIR] [--form NAME] OUT.png
 //
 // The program starts as for a user; for FormTextSheet the sheet window is
-// opened in sheet mode. Every label, button, check box and single-line text
-// of every window whose text needs more room than it has is listed on
-// standard error; the exit status is 1 when there is one, else 0.
+// opened in sheet mode. Every label, button and check box of every window
+// whose text needs more room than it has is listed on standard error; the
+// exit status is 1 when there is one, else 0.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>

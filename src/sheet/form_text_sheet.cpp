@@ -453,9 +453,8 @@ void FormTextSheet::ListSort_Click()
     ListC->setListIndex(ListRowOfTableLine(line, Chara.CharaNo, ListC->count()));
 }
 
-void FormTextSheet::saveTo(const QString &name, bool newFile)
+void FormTextSheet::saveTo(const QString &name)
 {
-    Q_UNUSED(newFile);
     WriteRecordFile(JoinPath(charactersFolder(), name), Chara);
     listPass(name);
 }
@@ -468,7 +467,7 @@ void FormTextSheet::CommandC_Click()
         const int n = int(m_listed.size());
         Chara.CharaNo = Integer(n + 1);
         // Never written over a file that happens to carry the name already.
-        saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())), true);
+        saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())));
         return;
     }
     CopyRecord(CharaWork, Chara);
@@ -496,8 +495,7 @@ void FormTextSheet::CommandW_Click()
         Chara.CharaNo = Integer(n + 1);
         target = FreeNewFileName(n, FolderEntries(charactersFolder()));
     }
-    saveTo(target, false);
-    selectEditedRow();
+    saveTo(target);
 }
 
 void FormTextSheet::CommandD_Click()

@@ -99,7 +99,7 @@ private:
     QList<ListRow> listRows() const;
     void setListRows(const QList<ListRow> &rows);
     // Writes the edited character to a file of the folder and rebuilds the list.
-    void saveTo(const QString &name, bool newFile);
+    void saveTo(const QString &name);
 
     bool m_unloaded = false;
     // The files as the last pass left them: list row k is file k − 1.

@@ -140,17 +140,6 @@ QString FullWidthNumber(long long x, int w) { return FullWidthText(QString::numb
 
 QString FullWidthNumber(float x, int w) { return FullWidthText(NumText(x), w); }
 
-QString FullWidthNumber(double x, int w)
-{
-    if (x == 0.0)
-        return FullWidthText(QStringLiteral("0"), w);
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return FullWidthText(QString::number(x), w);
-    return FullWidthText(QString::fromLatin1(buf, int(res.ptr - buf)), w);
-}
-
 QList<int> MagicSkills(const CharaRecord &rec)
 {
     QList<int> out;

@@ -10,10 +10,8 @@ struct CharaRecord;
 // one-digit numbers in two cells.
 QString FullWidthNumber(long long x, int w = 0);
 QString FullWidthNumber(float x, int w = 0);
-// The record's Byte, Integer and Long fields promote to int without
-// ambiguity; a double is written from its own shortest text.
+// The record's Byte, Integer and Long fields promote to int without ambiguity.
 inline QString FullWidthNumber(int x, int w = 0) { return FullWidthNumber((long long)x, w); }
-QString FullWidthNumber(double x, int w = 0);
 
 // Column padding: columns − 2 × (characters of s) ASCII spaces, none when
 // that is 0 or less. Every character counts as two columns, half-width or not.

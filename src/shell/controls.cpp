@@ -318,11 +318,13 @@ void KList::focusInEvent(QFocusEvent *e)
     // The toolkit makes the first row current when a list with none gains the
     // focus; gaining the focus chooses nothing, so that row is let go again.
     const bool none = currentRow() < 0;
+    // Focus may come while a change from code is still quiet: it stays so.
+    const bool quiet = m_quiet;
     m_quiet = true;
     QListWidget::focusInEvent(e);
     if (none && currentRow() >= 0)
         setCurrentRow(-1);
-    m_quiet = false;
+    m_quiet = quiet;
 }
 
 void KList::addRow(const QString &text, int data)
