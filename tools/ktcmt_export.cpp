@@ -8,6 +8,8 @@
 // naming a folder (an existing one, one ending in a separator, or whenever
 // several files are given; it is created when missing) every input gives
 // OUT/<input name>.<txt|html|pdf|json>; with one input -o may name the file.
+// An output is never written over an input or to a name ending in .ktc, and
+// of two inputs of one name only the first is exported into a folder.
 // Exit status: 0 all written, 1 some file could not be read or written (the
 // others are still exported), 2 a usage error.
 #include <QDir>
