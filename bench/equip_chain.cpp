@@ -17,18 +17,6 @@
 #include "shell/app.h"
 #include "shell/controls.h"
 
-namespace {
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-}
-
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -39,7 +27,7 @@ int main(int argc, char *argv[])
     QDir(folder.path()).mkpath(QStringLiteral("Characters/Portraits"));
     SetProgramFolder(folder.path());
     StartProgram();
-    drainTimers();
+    KTimer::drainPending();
 
     // ショートソード and a second ダガー, プレートアーマー.
     FormEquip *w = formEquip();
@@ -47,7 +35,7 @@ int main(int argc, char *argv[])
     w->LabelLeft->click();
     w->ComboWeapon[2]->userSelect(1);
     w->ComboArmor->userSelect(8);
-    drainTimers();
+    KTimer::drainPending();
     if (w->LeftMode == 0) {
         std::fprintf(stderr, "the off hand holds no weapon\n");
         return 1;
@@ -62,7 +50,7 @@ int main(int argc, char *argv[])
         const long long before = w->WeaponEvaluations;
         t.start();
         w->HScrollSTd->setValue(i % 2 == 0 ? 20 : 19); // each one a change
-        drainTimers();
+        KTimer::drainPending();
         ns.push_back(t.nsecsElapsed());
         const long long e = w->WeaponEvaluations - before;
         fewest = fewest < 0 ? e : std::min(fewest, e);

@@ -79,6 +79,28 @@ for f in pdfs/KTC01-01.pdf pdfs/KTC01-02.pdf; do
     [ "$(head -c 5 $f)" = "%PDF-" ] || fail "$f is not a PDF"
 done
 
+# The output never replaces a character file: not an input, not any .ktc.
+cp $chars/KTC01-01.ktc self.ktc
+"$exporter" -o self.ktc self.ktc > /dev/null 2> self.err; rc=$?
+[ $rc -ne 0 ] || fail "output onto its input: status 0"
+[ -s self.err ] || fail "output onto its input: no message"
+cmp -s self.ktc $chars/KTC01-01.ktc || fail "output onto its input replaced the character file"
+"$exporter" -o ./app/../self.ktc self.ktc > /dev/null 2>&1 && fail "output onto its input by another path: status 0"
+cmp -s self.ktc $chars/KTC01-01.ktc || fail "output onto its input by another path replaced the character file"
+"$exporter" -o other.ktc self.ktc > /dev/null 2> ktc.err; rc=$?
+[ $rc -ne 0 ] || fail "output to a .ktc: status 0"
+[ -e other.ktc ] && fail "output to a .ktc was written"
+# Two inputs of one name into a folder: the clash is a failure, the rest exported.
+mkdir -p a b
+cp $chars/KTC01-01.ktc a/KTC01-01.ktc
+cp $chars/KTC01-02.ktc b/KTC01-01.ktc
+cp $chars/KTC01-02.ktc b/KTC01-02.ktc
+"$exporter" -o clash a/KTC01-01.ktc b/KTC01-01.ktc b/KTC01-02.ktc > /dev/null 2> clash.err; rc=$?
+[ $rc -eq 1 ] || fail "same base name: status $rc"
+grep -q 'b/KTC01-01.ktc' clash.err || fail "same base name: no message for the second: $(cat clash.err)"
+cmp -s clash/KTC01-01.txt one.txt || fail "same base name: the first output was overwritten"
+[ -s clash/KTC01-02.txt ] || fail "same base name: the other file was not exported"
+
 # Usage errors.
 "$exporter" --format doc $chars/KTC01-01.ktc > /dev/null 2> usage.err; rc=$?
 [ $rc -eq 2 ] && grep -q 'usage' usage.err || fail "unknown format: status $rc"

@@ -8,12 +8,15 @@
 // naming a folder (an existing one, one ending in a separator, or whenever
 // several files are given; it is created when missing) every input gives
 // OUT/<input name>.<txt|html|pdf|json>; with one input -o may name the file.
+// An output is never written over an input or to a name ending in .ktc, and
+// of two inputs of one name only the first is exported into a folder.
 // Exit status: 0 all written, 1 some file could not be read or written (the
 // others are still exported), 2 a usage error.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
 #include <cstdio>
 #include "shell/chara_file.h"
 #include "shell/chara_record.h"
@@ -78,17 +81,27 @@ QByteArray Render(const Options &o, const QString &path, const CharaRecord &rec)
 {
     const QString sheet = SheetText(rec, 1, o.crlf);
     // Portraits live in the Portraits folder beside the character files.
-    const QString portrait = PortraitPath(rec, QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral("Portraits")));
+    const QString portraits = QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral("Portraits"));
     switch (o.format) {
     case Format::Text: return SheetTextBytes(sheet, o.encoding);
-    case Format::Html: return SheetHtml(rec, sheet, portrait);
+    case Format::Html: return SheetHtml(rec, sheet, portraits);
     case Format::Pdf:
-        return SheetPdf(sheet, LoadPortrait(portrait),
-                        rec.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                           : rec.Name + QStringLiteral(" - キャラクターシート"));
+        return SheetPdf(sheet, SheetPortrait(rec, portraits), DocumentTitle(rec));
     case Format::Piece: return PieceText(rec).toUtf8() + '\n';
     }
     return QByteArray();
+}
+
+// One spelling of a path for comparing: the canonical one when it exists,
+// else the canonical folder with the name (a target is often not there yet).
+QString SamePathKey(const QString &path)
+{
+    const QFileInfo fi(path);
+    const QString canonical = fi.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString dir = QFileInfo(fi.absolutePath()).canonicalFilePath();
+    return QDir::cleanPath((dir.isEmpty() ? fi.absolutePath() : dir) + QLatin1Char('/') + fi.fileName());
 }
 
 // Qt's notes about the headless platform are not the tool's messages.
@@ -175,6 +188,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // An export never replaces a character file: neither one of the inputs nor
+    // any .ktc, and two inputs of one name never share a target.
+    QSet<QString> inputs;
+    for (const QString &path : o.files)
+        inputs.insert(SamePathKey(path));
+    QSet<QString> targets;
+
     int status = 0;
     for (const QString &path : o.files) {
         CharaRecord rec;
@@ -193,6 +213,18 @@ int main(int argc, char *argv[])
         const QString target = toFolder ? QDir(o.out).filePath(QFileInfo(path).completeBaseName() + QLatin1Char('.') +
                                                                 Suffix(o.format))
                                         : o.out;
+        const QString key = SamePathKey(target);
+        if (inputs.contains(key) || target.endsWith(QLatin1String(".ktc"), Qt::CaseInsensitive)) {
+            Say(target + QStringLiteral(": would replace a character file; not written"));
+            status = 1;
+            continue;
+        }
+        if (targets.contains(key)) {
+            Say(path + QStringLiteral(": ") + target + QStringLiteral(" is already the output of another file; not written"));
+            status = 1;
+            continue;
+        }
+        targets.insert(key);
         if (!SaveFileAtomically(target, bytes, &reason)) {
             Say(target + QStringLiteral(": ") + reason);
             status = 1;

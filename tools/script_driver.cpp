@@ -436,7 +436,7 @@ QString ScriptDriver::globalValue(const QString &target)
 
 QString ScriptDriver::filesValue(const QString &what, const QString &prop)
 {
-    const QDir dir(JoinPath(AppPath, QStringLiteral("Characters")));
+    const QDir dir(CharactersFolder());
     if (what == QLatin1String("Characters") && prop.isEmpty()) {
         QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {

@@ -1,6 +1,7 @@
 #include "abilities/ability_rules.h"
 
 #include "abilities/race_tables.h"
+#include "shell/indexes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,6 +99,17 @@ int AbilityBonus(float ability)
     if (std::isnan(b))
         return 0;
     return int(std::clamp(b, -limit, limit));
+}
+
+int LifeResistance(const CharaRecord &rec)
+{
+    return AbilityBonus(rec.Ability[AbilityLife]) + rec.AdventurerLevel;
+}
+
+int SpiritResistance(const CharaRecord &rec)
+{
+    constexpr int DarkElfSpirit = 4;
+    return AbilityBonus(rec.Ability[AbilitySpirit]) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
 }
 
 QString BonusText(int bonus)

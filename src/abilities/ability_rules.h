@@ -72,6 +72,10 @@ std::array<float, 6> ApplyAgeFactor(const std::array<float, 6> &ability, int age
 int AbilityBonus(float ability);
 // "+" and the bonus in decimal; a negative bonus reads "+-1".
 QString BonusText(int bonus);
+// 生命力抵抗力: the bonus of 生命力 plus the adventurer level.
+int LifeResistance(const CharaRecord &rec);
+// 精神力抵抗力: the bonus of 精神力 plus the adventurer level, 4 more for a ダークエルフ.
+int SpiritResistance(const CharaRecord &rec);
 // Bonuses, bonus total and ability total from the stored abilities, as shown
 // after an ability is typed by hand (no age factor, no base total).
 // Fills ability, bonus, bonusTotal and abilityTotal; baseTotal stays 0.

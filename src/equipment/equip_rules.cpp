@@ -5,19 +5,12 @@
 #include <cmath>
 #include <limits>
 #include "abilities/ability_rules.h"
+#include "abilities/race_tables.h"
 #include "shell/indexes.h"
 
 namespace {
 
-constexpr int Dexterity = 0;
-constexpr int Agility = 1;
-constexpr int Strength = 3;
-constexpr int Life = 4;
-constexpr int Spirit = 5;
-constexpr int RaceDarkElf = 7;
-constexpr int RaceNobleLizardman = 8;
 constexpr int NobleLizardmanDefense = 5;
-constexpr int DarkElfSpirit = 4;
 
 // Int(x) of a double, kept inside the int range (typed abilities may be absurd).
 int floorToInt(double x)
@@ -152,7 +145,7 @@ void PutAwayOffHandWeapon(CharaRecord &rec)
 
 int HalfStrength(const CharaRecord &rec)
 {
-    return roundHalfUp(ability(rec, Strength) / 2.0);
+    return roundHalfUp(ability(rec, AbilityStrength) / 2.0);
 }
 
 int BaseSkillMode(const CharaRecord &rec)
@@ -175,7 +168,7 @@ int SlotSkillMode(const CharaRecord &rec, int baseMode, int slot)
 
 int HandShortfall(const CharaRecord &rec, int leftMode)
 {
-    const double strength = ability(rec, Strength);
+    const double strength = ability(rec, AbilityStrength);
     const int s0 = roundHalfUp(rec.WeaponStr[0] - strength);
     const int s1 = leftMode == LeftShield ? roundHalfUp(rec.ShieldStr - strength)
                                           : rec.WeaponStr[1] - HalfStrength(rec);
@@ -186,7 +179,7 @@ int HandShortfall(const CharaRecord &rec, int leftMode)
 
 int ArmorShortfall(const CharaRecord &rec)
 {
-    const double strength = ability(rec, Strength);
+    const double strength = ability(rec, AbilityStrength);
     return rec.ArmorStr > strength ? roundHalfUp(rec.ArmorStr - strength) : 0;
 }
 
@@ -264,7 +257,7 @@ WeaponFigures EvaluateWeapon(const CharaRecord &rec, int slot, int leftMode, int
     const int has = sgn(level);
     const int magic = rec.WeaponMagic[s];
 
-    long long attack = static_cast<long long>(AbilityBonus(ability(rec, Dexterity))) * has + level
+    long long attack = static_cast<long long>(AbilityBonus(ability(rec, AbilityDexterity))) * has + level
         + rec.WeaponHitMod[s] + magic + (1 - sgn(rec.ShieldMagic)) * rec.ShieldHitMod - handShortfall;
     if (leftMode != LeftShield) {
         attack -= 2;
@@ -273,7 +266,7 @@ WeaponFigures EvaluateWeapon(const CharaRecord &rec, int slot, int leftMode, int
     }
     f.attack = toInteger(attack);
 
-    const float x = UsesChosenStrength(n) ? float(rec.WeaponStr[s]) : ability(rec, Strength);
+    const float x = UsesChosenStrength(n) ? float(rec.WeaponStr[s]) : ability(rec, AbilityStrength);
     f.extraDamage = toInteger(static_cast<long long>(AbilityBonus(x)) * has + level + magic);
     f.critical = rec.WeaponCritical[s] - (f.skillMode == ModeThief ? 1 : 0);
     f.rating = toInteger(rec.WeaponStr[s] + rec.WeaponRatingMod[s]);
@@ -291,26 +284,15 @@ DefenseFigures EvaluateDefense(const CharaRecord &rec, int baseMode, int armorSh
 {
     DefenseFigures f;
     const int level = rec.SkillLevel[std::size_t(baseMode)];
-    f.evasion = toInteger(static_cast<long long>(AbilityBonus(ability(rec, Agility))) * sgn(level) + level
+    f.evasion = toInteger(static_cast<long long>(AbilityBonus(ability(rec, AbilityAgility))) * sgn(level) + level
                           + rec.ShieldEvasion + rec.ShieldMagic + rec.ArmorEvasionMod + rec.ArmorMagic
                           - armorShortfall);
     const int rating = rec.ArmorStr + rec.ArmorRatingMod;
-    f.defense = toInteger(rating + (rec.Race == RaceNobleLizardman ? NobleLizardmanDefense : 0));
+    f.defense = toInteger(rating + (rec.Race == RaceLizardMan ? NobleLizardmanDefense : 0));
     f.reduction = toInteger(rec.ArmorMagic + rec.AdventurerLevel);
     f.pointsTenths = ExpectedTenths(rating, 13, rec.ArmorMagic + rec.AdventurerLevel);
     f.effects = EffectText(rec.ArmorEffectA, rec.ArmorEffectB);
     return f;
-}
-
-int LifeResistance(const CharaRecord &rec)
-{
-    return AbilityBonus(ability(rec, Life)) + rec.AdventurerLevel;
-}
-
-int SpiritResistance(const CharaRecord &rec)
-{
-    return AbilityBonus(ability(rec, Spirit)) + rec.AdventurerLevel
-        + (rec.Race == RaceDarkElf ? DarkElfSpirit : 0);
 }
 
 EquipFigures ApplyEquipment(CharaRecord &rec, int leftMode)

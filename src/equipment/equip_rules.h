@@ -100,9 +100,6 @@ struct DefenseFigures {
 };
 DefenseFigures EvaluateDefense(const CharaRecord &rec, int baseMode, int armorShortfall);
 
-int LifeResistance(const CharaRecord &rec);   // 生命力抵抗力
-int SpiritResistance(const CharaRecord &rec); // 精神力抵抗力
-
 // Everything that follows from the items held.
 struct EquipFigures {
     int skillMode = ModeFighter;

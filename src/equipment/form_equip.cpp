@@ -1,5 +1,6 @@
 #include "equipment/form_equip.h"
 
+#include "abilities/ability_rules.h"
 #include "equipment/equip_rules.h"
 #include "equipment/equip_tables.h"
 #include "shell/chara_record.h"
@@ -541,20 +542,6 @@ void FormEquip::recompute()
     WeaponEvaluations += f.evaluations;
     SkillMode = f.skillMode;
     StrShortfall = f.shortfall;
-    for (int row = 0; row < 3; ++row) {
-        int pricePerStr = 0;
-        int priceBase = 0;
-        if (row == 1) {
-            const ArmorRow &a = ArmorTable[std::size_t(TableRow(Chara.ItemIndex(1, 1), ArmorCount))];
-            pricePerStr = a.pricePerStr;
-            priceBase = a.priceBase;
-        } else {
-            const WeaponRow &w = WeaponTable[std::size_t(TableRow(Chara.ItemIndex(0, row / 2), WeaponCount))];
-            pricePerStr = w.pricePerStr;
-            priceBase = w.priceBase;
-        }
-        PriceRule[std::size_t(row)] = {pricePerStr, priceBase};
-    }
     showFigures(f);
 }
 

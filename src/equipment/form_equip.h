@@ -88,8 +88,6 @@ public:
     // The skill that counts for attack and evasion (before a slot's ranger step).
     int SkillMode = 0;
     std::array<int, 2> StrShortfall{};
-    // (price per strength, price base): row 0 weapon slot 0, 1 armour, 2 weapon slot 1.
-    std::array<std::array<int, 2>, 3> PriceRule{};
     // Weapon evaluations run since the window was made (a figure for measurements).
     long long WeaponEvaluations = 0;
 

@@ -15,6 +15,10 @@ inline const std::array<QString, DeityCount> DeityNames = {
     QStringLiteral("ハルメア"), QStringLiteral("クロム"), QStringLiteral("ドゥルガ"), QStringLiteral("名もなき狂気の神"),
     QStringLiteral("ネクサ"), QStringLiteral("ラウネ")};
 
+// The dark deities (ゾルガン and the deities after ドゥルガ): a priest of one
+// is a ダークプリースト using 暗黒魔法.
+inline constexpr bool IsDarkDeity(int god) { return god == 6 || god > 10; }
+
 // Entry L is language number L + 1, the column of LangFlag and NativeLanguage.
 inline const std::array<QString, LanguageCount> LanguageNames = {
     QStringLiteral("共通語"), QStringLiteral("東方語"), QStringLiteral("西方語"), QStringLiteral("イルマ語"),

@@ -4,6 +4,7 @@
 #include "shell/file_error_prompt.h"
 #include "shell/globals.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -15,7 +16,7 @@
 
 QString PortraitFolder()
 {
-    return JoinPath(AppPath, QStringLiteral("Characters") + QDir::separator() + QStringLiteral("Portraits"));
+    return JoinPath(CharactersFolder(), QStringLiteral("Portraits"));
 }
 
 bool IsSafePortraitName(const QString &name)
@@ -39,7 +40,7 @@ QString PortraitPath(const QString &folder, const QString &name)
     return JoinPath(folder, name);
 }
 
-int LoadPortrait(const QString &folder, const QString &name, QImage &out)
+int LoadPortrait(const QString &folder, const QString &name, QImage &out, QByteArray *fileBytes)
 {
     if (!IsSafePortraitName(name))
         return PictureNotFound;
@@ -59,12 +60,17 @@ int LoadPortrait(const QString &folder, const QString &name, QImage &out)
         ::close(fd);
         return 75;
     }
-    QImageReader reader(&file);
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage img = reader.read();
     if (img.isNull())
         return PictureNotReadable;
     out = img;
+    if (fileBytes)
+        *fileBytes = bytes;
     return 0;
 }
 

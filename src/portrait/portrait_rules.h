@@ -28,7 +28,8 @@ QString PortraitPath(const QString &folder, const QString &name);
 // failure's code (53 for a missing file or an unsafe name, which is never
 // opened; 481 for a file that is there but does not decode; otherwise the
 // file error code of the operating-system failure). out is untouched on failure.
-int LoadPortrait(const QString &folder, const QString &name, QImage &out);
+// fileBytes, when given, receives the file's own bytes on success.
+int LoadPortrait(const QString &folder, const QString &name, QImage &out, QByteArray *fileBytes = nullptr);
 
 // Loads under the file error prompt: each failure is reported with
 // promptPath (PortraitPath(folder, name) when empty) and retried or given up

@@ -26,12 +26,6 @@ QString ListedName(const QString &name)
     return name.isEmpty() ? QStringLiteral("(-NO NAME-)") : name;
 }
 
-QString Pad(int columns, const QString &s)
-{
-    const qsizetype n = columns - 2 * s.size();
-    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
-}
-
 long long SortKey(const ListRow &row, int rowCount, int mode)
 {
     switch (mode) {
@@ -119,17 +113,11 @@ bool SaveAllowed(int listRows)
     return listRows <= MaxCharacterFiles;
 }
 
-QString RegularFileName(int position)
-{
-    // The one list group, group 0, is written as its number + 1.
-    return QStringLiteral("KTC") + FileNumberText(0 + 1) + QLatin1Char('-') + FileNumberText(position) + QStringLiteral(".ktc");
-}
-
 QList<Rename> PlanRenames(const QStringList &listed)
 {
     QList<Rename> pending;
     for (int i = 0; i < listed.size(); ++i) {
-        const QString to = RegularFileName(i + 1);
+        const QString to = CharacterFileName(i + 1);
         if (listed[i] != to)
             pending.append({i, listed[i], to});
     }

@@ -34,10 +34,6 @@ struct ListRow {
 QString EditedRowText(const QString &name);  // "（編集中）" + name
 QString ListedName(const QString &name);     // the name, "(-NO NAME-)" when empty
 
-// Column padding: c − 2 × (characters of s) ASCII spaces, none when that is
-// 0 or less. Every character counts as two columns, half-width or not.
-QString Pad(int columns, const QString &s);
-
 // Sort orders: 0 registration order, 1 adventurer level, 2 total experience,
 // 3 + k skill k.
 inline constexpr int SortBySkill = 3;
@@ -67,8 +63,6 @@ int ListRowOfTableLine(int line, int charaNo, int listRows);
 // 保存 is possible while the list has at most 100 rows (99 files).
 bool SaveAllowed(int listRows);
 
-// The regular name of list position k (from 1): KTC01-03.ktc.
-QString RegularFileName(int position);
 
 // The renames that give the listed files (sorted by name) their regular
 // names, in an order that never needs a name still held by another listed

@@ -3,6 +3,7 @@
 #include "abilities/form_ability.h"
 #include "equipment/form_equip.h"
 #include "languages/form_lang.h"
+#include "portrait/portrait_rules.h"
 #include "profile/form_base.h"
 #include "sheet/char_files.h"
 #include "sheet/output_menu.h"
@@ -150,8 +151,8 @@ void FormTextSheet::Form_Load()
     AppPath = ProgramFolder();
     mdiFormKT();
     CrLfMode = 1;
-    FileCL->setPath(JoinPath(AppPath, QStringLiteral("Characters")));
-    FilePL->setPath(JoinPath(AppPath, QStringLiteral("Characters") + QDir::separator() + QStringLiteral("Portraits")));
+    FileCL->setPath(CharactersFolder());
+    FilePL->setPath(PortraitFolder());
     MenuMode_Click(0);
 }
 
@@ -280,7 +281,7 @@ void FormTextSheet::Form_Activate()
 
 QString FormTextSheet::charactersFolder() const
 {
-    return JoinPath(AppPath, QStringLiteral("Characters"));
+    return CharactersFolder();
 }
 
 void FormTextSheet::FileCL_PathChange()
@@ -313,7 +314,9 @@ void FormTextSheet::listPass(const QString &savedFile)
     const bool follow = !edited.isEmpty();
     for (int pass = 0; passOverFiles(edited); ++pass) {
         if (pass + 1 >= MaxListPasses) {
-            m_listed = ListCharacterFiles(folder);
+            // A folder that keeps changing: one more pass without renames, so
+            // the rows are read from exactly the files they are listed as.
+            passOverFiles(edited, false);
             break;
         }
     }
@@ -327,7 +330,7 @@ void FormTextSheet::listPass(const QString &savedFile)
     m_inPass = false;
 }
 
-bool FormTextSheet::passOverFiles(QString &editedFile)
+bool FormTextSheet::passOverFiles(QString &editedFile, bool renames)
 {
     const QString folder = charactersFolder();
     m_listed = ListCharacterFiles(folder);
@@ -358,8 +361,8 @@ bool FormTextSheet::passOverFiles(QString &editedFile)
         ListData[i + 1] = EntryOf(CharaWork);
         ListC->addRow(ListedName(CharaWork.Name), CharaWork.CharaNo);
     }
-    for (const Rename &r : PlanRenames(m_listed)) {
-        if (!RenameNoReplace(JoinPath(folder, r.from), JoinPath(folder, r.to)))
+    for (const Rename &r : renames ? PlanRenames(m_listed) : QList<Rename>()) {
+        if (!(renameFile ? renameFile : RenameNoReplace)(JoinPath(folder, r.from), JoinPath(folder, r.to)))
             continue;
         NameFixed = 1;
         if (editedFile == r.from)
@@ -463,9 +466,8 @@ void FormTextSheet::ListSort_Click()
     ListC->setListIndex(ListRowOfTableLine(line, Chara.CharaNo, ListC->count()));
 }
 
-void FormTextSheet::saveTo(const QString &name, bool newFile)
+void FormTextSheet::saveTo(const QString &name)
 {
-    Q_UNUSED(newFile);
     WriteRecordFile(JoinPath(charactersFolder(), name), Chara);
     listPass(name);
 }
@@ -478,7 +480,7 @@ void FormTextSheet::CommandC_Click()
         const int n = int(m_listed.size());
         Chara.CharaNo = Integer(n + 1);
         // Never written over a file that happens to carry the name already.
-        saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())), true);
+        saveTo(FreeNewFileName(n, FolderEntries(charactersFolder())));
         return;
     }
     // The load's refresh reaches every editing window; one that has been
@@ -533,8 +535,7 @@ void FormTextSheet::CommandW_Click()
         Chara.CharaNo = Integer(n + 1);
         target = FreeNewFileName(n, FolderEntries(charactersFolder()));
     }
-    saveTo(target, false);
-    selectEditedRow();
+    saveTo(target);
 }
 
 void FormTextSheet::CommandD_Click()

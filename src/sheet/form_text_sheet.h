@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 
 #include "sheet/char_list.h"
 
@@ -35,6 +36,9 @@ public:
     void TimerSheet_Timer();
 
     // The character list.
+    // How a pass gives a file its regular name (replaced by tests to stage a
+    // folder that keeps changing under the pass).
+    std::function<bool(const QString &from, const QString &to)> renameFile;
     void FileCL_PathChange();
     void ListC_Click();
     void ListSort_Click();
@@ -87,9 +91,9 @@ private:
     // One pass over the files; savedFile is a file just written for the
     // edited character that the previous listing does not hold yet.
     void listPass(const QString &savedFile);
-    // Reads and renumbers every listed file and fills the list; true when a
-    // file got its regular name.
-    bool passOverFiles(QString &editedFile);
+    // Reads and renumbers every listed file and fills the list; with renames,
+    // true when a file got its regular name.
+    bool passOverFiles(QString &editedFile, bool renames = true);
     // The row of the character being edited (item data 0), wherever a sort put it.
     int editedRow() const;
     void selectEditedRow();
@@ -97,7 +101,7 @@ private:
     QList<ListRow> listRows() const;
     void setListRows(const QList<ListRow> &rows);
     // Writes the edited character to a file of the folder and rebuilds the list.
-    void saveTo(const QString &name, bool newFile);
+    void saveTo(const QString &name);
 
     bool m_unloaded = false;
     // The files as the last pass left them: list row k is file k − 1.

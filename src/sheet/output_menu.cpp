@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include "portrait/portrait_rules.h"
 #include "shell/chara_record.h"
 #include "shell/globals.h"
 #include "shell/mdi_form_kt.h"
@@ -24,9 +25,7 @@ namespace {
 // The sheet of the shown character, exactly as the window renders it.
 QString CurrentSheet() { return SheetText(CharaWork, SheetMode, CrLfMode); }
 
-QString PortraitFolder() { return JoinPath(JoinPath(AppPath, QStringLiteral("Characters")), QStringLiteral("Portraits")); }
-
-QString CurrentPortrait() { return PortraitPath(CharaWork, PortraitFolder()); }
+QImage CurrentPortrait() { return SheetPortrait(CharaWork, PortraitFolder()); }
 
 // Run by the scripted driver (it answers the message boxes) with nobody to
 // answer a dialog it has not been given a hook for: cancelled, not waiting.
@@ -82,12 +81,6 @@ void Save(const QString &path, const QByteArray &bytes)
         ReportFailure(path, error);
 }
 
-QString DocumentTitle()
-{
-    return CharaWork.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                    : CharaWork.Name + QStringLiteral(" - キャラクターシート");
-}
-
 } // namespace
 
 OutputHooks &outputHooks()
@@ -112,7 +105,7 @@ void MenuOutputHtml_Click(FormTextSheet *w)
         AskSavePath(w, QStringLiteral("HTMLとして保存"), QStringLiteral("html"), {QStringLiteral("HTML (*.html *.htm)")});
     if (!choice)
         return;
-    Save(choice->path, SheetHtml(CharaWork, CurrentSheet(), CurrentPortrait()));
+    Save(choice->path, SheetHtml(CharaWork, CurrentSheet(), PortraitFolder()));
 }
 
 void MenuOutputPdf_Click(FormTextSheet *w)
@@ -121,7 +114,7 @@ void MenuOutputPdf_Click(FormTextSheet *w)
         AskSavePath(w, QStringLiteral("PDFとして保存"), QStringLiteral("pdf"), {QStringLiteral("PDF (*.pdf)")});
     if (!choice)
         return;
-    Save(choice->path, SheetPdf(CurrentSheet(), LoadPortrait(CurrentPortrait()), DocumentTitle()));
+    Save(choice->path, SheetPdf(CurrentSheet(), CurrentPortrait(), DocumentTitle(CharaWork)));
 }
 
 void MenuOutputPrint_Click(FormTextSheet *w)
@@ -129,7 +122,7 @@ void MenuOutputPrint_Click(FormTextSheet *w)
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(DocumentTitle());
+    printer.setDocName(DocumentTitle(CharaWork));
     bool accepted = false;
     if (outputHooks().printDialog) {
         accepted = outputHooks().printDialog(printer);
@@ -142,7 +135,7 @@ void MenuOutputPrint_Click(FormTextSheet *w)
     }
     if (!accepted)
         return;
-    if (PaintSheet(&printer, CurrentSheet(), LoadPortrait(CurrentPortrait())) == 0) {
+    if (PaintSheet(&printer, CurrentSheet(), CurrentPortrait()) == 0) {
         // Printing into a file names the file, else the printer.
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                  : QDir::toNativeSeparators(printer.outputFileName());

@@ -18,6 +18,7 @@
 #include <limits>
 #include "abilities/ability_rules.h"
 #include "abilities/race_tables.h"
+#include "portrait/portrait_rules.h"
 #include "shell/chara_record.h"
 #include "shell/cp932.h"
 #include "shell/numtext.h"
@@ -84,8 +85,8 @@ QList<PieceParam> PieceParams(const CharaRecord &rec)
         params.append({AbilityNames[size_t(i)] + QLatin1Char('B'), Num(AbilityBonus(rec.Ability[size_t(i)]))});
     }
     params.append({QStringLiteral("冒険者レベル"), Num(rec.AdventurerLevel)});
-    params.append({QStringLiteral("生命力抵抗力"), Num(BodyResistance(rec))});
-    params.append({QStringLiteral("精神力抵抗力"), Num(MindResistance(rec))});
+    params.append({QStringLiteral("生命力抵抗力"), Num(LifeResistance(rec))});
+    params.append({QStringLiteral("精神力抵抗力"), Num(SpiritResistance(rec))});
     for (int slot = 0; slot < (TwoWeapons(rec) ? 2 : 1); ++slot) {
         const QString q = SlotQualifier(rec, slot);
         params.append({Qualified(QStringLiteral("攻撃力"), q), Num(rec.CombatValue(slot, 0))});
@@ -184,42 +185,29 @@ QByteArray SheetTextBytes(const QString &sheetText, TextEncoding encoding)
 
 // ---------------------------------------------------------------- pictures
 
-QString PortraitPath(const CharaRecord &rec, const QString &portraitFolder)
+QImage SheetPortrait(const CharaRecord &rec, const QString &portraitFolder)
 {
-    // The stored name may come from any file; a folder part in it (say
-    // "..\..\x.bmp") must not lead outside the portrait folder.
-    QString name = rec.PortraitFile;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    name = QFileInfo(name).fileName();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return QString();
-    return QDir(portraitFolder).filePath(name);
-}
-
-QImage LoadPortrait(const QString &path)
-{
-    if (path.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+    QImage img;
+    LoadPortrait(portraitFolder, rec.PortraitFile, img);
+    return img;
 }
 
 // ---------------------------------------------------------------- HTML
 
-QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitPath)
+QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitFolder)
 {
     QString img;
-    const QImage portrait = LoadPortrait(portraitPath);
-    if (!portrait.isNull()) {
+    QImage portrait;
+    QByteArray fileBytes;
+    if (LoadPortrait(portraitFolder, rec.PortraitFile, portrait, &fileBytes) == 0) {
         // JPEG stays as it is; anything else (a BMP) goes in as PNG, which
         // every browser shows and which is far smaller.
         QByteArray bytes;
         QString mime;
-        QFile f(portraitPath);
-        const bool jpeg = QImageReader::imageFormat(portraitPath) == "jpeg";
-        if (jpeg && f.open(QIODevice::ReadOnly)) {
-            bytes = f.readAll();
+        QBuffer file(&fileBytes);
+        file.open(QIODevice::ReadOnly);
+        if (QImageReader::imageFormat(&file) == "jpeg") {
+            bytes = fileBytes;
             mime = QStringLiteral("image/jpeg");
         } else {
             QBuffer buf(&bytes);
@@ -230,8 +218,7 @@ QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QSt
         img = QStringLiteral("<img class=\"portrait\" alt=\"肖像\" src=\"data:") + mime + QStringLiteral(";base64,") +
               QString::fromLatin1(bytes.toBase64()) + QStringLiteral("\">\n");
     }
-    const QString title = rec.Name.isEmpty() ? QStringLiteral("キャラクターシート")
-                                             : rec.Name + QStringLiteral(" - キャラクターシート");
+    const QString title = DocumentTitle(rec);
     QString html;
     html += QStringLiteral(
         "<!DOCTYPE html>\n"
@@ -351,6 +338,11 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
         return false;
     }
     return true;
+}
+
+QString DocumentTitle(const CharaRecord &rec)
+{
+    return rec.Name.isEmpty() ? QStringLiteral("キャラクターシート") : rec.Name + QStringLiteral(" - キャラクターシート");
 }
 
 QString ExportBaseName(const CharaRecord &rec)

@@ -44,18 +44,17 @@ QByteArray SheetTextBytes(const QString &sheetText, TextEncoding encoding);
 
 // ---------------------------------------------------------------- pictures
 
-// The portrait file of rec inside portraitFolder, "" when there is none.
-// Only the stored file name is used, never a folder it may contain.
-QString PortraitPath(const CharaRecord &rec, const QString &portraitFolder);
-// The picture at path; a null image when there is none or it cannot be read.
-QImage LoadPortrait(const QString &path);
+// The portrait picture of rec in portraitFolder, loaded as the portrait
+// window loads it (an unsafe name or a file that is no regular picture gives
+// none, and nothing blocks); null when there is none. No prompt is shown.
+QImage SheetPortrait(const CharaRecord &rec, const QString &portraitFolder);
 
 // ---------------------------------------------------------------- HTML
 
-// One self-contained UTF-8 page: the portrait (when portraitPath names a
-// readable picture) as a data URL, the sheet in a fixed-pitch Japanese font,
-// a print style sheet.
-QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitPath);
+// One self-contained UTF-8 page: the portrait of rec in portraitFolder (when
+// there is a readable one) as a data URL, the sheet in a fixed-pitch Japanese
+// font, a print style sheet.
+QByteArray SheetHtml(const CharaRecord &rec, const QString &sheetText, const QString &portraitFolder);
 
 // ---------------------------------------------------------------- PDF and print
 
@@ -77,3 +76,6 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
 // The suggested file name of a saved output: the character's name (or
 // "character"), with characters that file names cannot hold replaced.
 QString ExportBaseName(const CharaRecord &rec);
+// The title of a page or document of rec: "名前 - キャラクターシート", or
+// "キャラクターシート" for a character without a name.
+QString DocumentTitle(const CharaRecord &rec);

@@ -39,14 +39,6 @@ QString FullWidthText(const QString &s, int w)
 QString N(long long x) { return FullWidthNumber(x, 0); }
 QString N2(long long x) { return FullWidthNumber(x, 1); }
 
-// Run of ASCII spaces that brings s, every character counted as two
-// columns, to column c.
-QString Pad(int c, const QString &s)
-{
-    const int n = c - 2 * int(s.size());
-    return n > 0 ? QString(n, QChar(u' ')) : QString();
-}
-
 template <class Table>
 QString ListText(const Table &table, long long index)
 {
@@ -138,29 +130,15 @@ QStringList Pieces(const QString &s, int n)
 
 } // namespace
 
+QString Pad(int columns, const QString &s)
+{
+    const qsizetype n = columns - 2 * s.size();
+    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
+}
+
 QString FullWidthNumber(long long x, int w) { return FullWidthText(QString::number(x), w); }
 
 QString FullWidthNumber(float x, int w) { return FullWidthText(NumText(x), w); }
-
-QString FullWidthNumber(double x, int w)
-{
-    if (x == 0.0)
-        return FullWidthText(QStringLiteral("0"), w);
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return FullWidthText(QString::number(x), w);
-    return FullWidthText(QString::fromLatin1(buf, int(res.ptr - buf)), w);
-}
-
-bool IsDarkDeity(int god) { return god == 6 || god > 10; }
-
-long long BodyResistance(const CharaRecord &rec) { return Bonus(rec, 4) + rec.AdventurerLevel; }
-
-long long MindResistance(const CharaRecord &rec)
-{
-    return Bonus(rec, 5) + rec.AdventurerLevel + (rec.Race == RaceDarkElf ? 4 : 0);
-}
 
 QList<int> MagicSkills(const CharaRecord &rec)
 {
@@ -269,8 +247,8 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode)
     w.line(w.b1, QStringLiteral("　冒険者レベル") + N2(level) + QStringLiteral("　（総経験点＝") + N(rec.ExpSpent) +
                      QStringLiteral("）"));
     const bool twoWeapons = rec.ShieldStr == -1;
-    QString resist = QStringLiteral("　生命力抵抗力") + N2(BodyResistance(rec)) + QStringLiteral("　　精神力抵抗力") +
-                     N2(MindResistance(rec)) +
+    QString resist = QStringLiteral("　生命力抵抗力") + N2(LifeResistance(rec)) + QStringLiteral("　　精神力抵抗力") +
+                     N2(SpiritResistance(rec)) +
                      QStringLiteral("　　クリティカル値") + N2(rec.CombatValue(0, 3));
     if (twoWeapons)
         resist += QStringLiteral("／") + N2(rec.CombatValue(1, 3));

@@ -10,10 +10,12 @@ struct CharaRecord;
 // one-digit numbers in two cells.
 QString FullWidthNumber(long long x, int w = 0);
 QString FullWidthNumber(float x, int w = 0);
-// The record's Byte, Integer and Long fields promote to int without
-// ambiguity; a double is written from its own shortest text.
+// The record's Byte, Integer and Long fields promote to int without ambiguity.
 inline QString FullWidthNumber(int x, int w = 0) { return FullWidthNumber((long long)x, w); }
-QString FullWidthNumber(double x, int w = 0);
+
+// Column padding: columns − 2 × (characters of s) ASCII spaces, none when
+// that is 0 or less. Every character counts as two columns, half-width or not.
+QString Pad(int columns, const QString &s);
 
 // The line-break modes of the sheet window's "改行(&R)" menu.
 enum CrLfModeIndex : int {
@@ -30,14 +32,7 @@ QString SheetText(const CharaRecord &rec, int sheetMode, int crLfMode);
 // The identity line of the sheet: 「通名」名前 （種族／性別／年齢歳）.
 QString SheetIdentityLine(const CharaRecord &rec);
 
-// The dark deities: a priest of one is a ダークプリースト using 暗黒魔法.
-bool IsDarkDeity(int god);
-
 // Figures the sheet derives, shared with the other outputs.
-// 生命力抵抗力: bonus of 生命力 plus the adventurer level.
-long long BodyResistance(const CharaRecord &rec);
-// 精神力抵抗力: bonus of 精神力 plus the adventurer level, 4 more for a ダークエルフ.
-long long MindResistance(const CharaRecord &rec);
 // The magic skills (ソーサラー, シャーマン, プリースト, ドラゴンプリースト) in the
 // order the sheet lists them: by level, highest first, then skill order.
 QList<int> MagicSkills(const CharaRecord &rec);

@@ -340,11 +340,13 @@ void KList::focusInEvent(QFocusEvent *e)
     // The toolkit makes the first row current when a list with none gains the
     // focus; gaining the focus chooses nothing, so that row is let go again.
     const bool none = currentRow() < 0;
+    // Focus may come while a change from code is still quiet: it stays so.
+    const bool quiet = m_quiet;
     m_quiet = true;
     QListWidget::focusInEvent(e);
     if (none && currentRow() >= 0)
         setCurrentRow(-1);
-    m_quiet = false;
+    m_quiet = quiet;
 }
 
 void KList::addRow(const QString &text, int data)
@@ -561,4 +563,15 @@ KTimer *KTimer::firstPending()
             best = t;
     }
     return best;
+}
+
+bool KTimer::drainPending(int limit)
+{
+    for (int n = 0; n < limit; ++n) {
+        KTimer *t = firstPending();
+        if (!t)
+            return true;
+        t->fire();
+    }
+    return !firstPending();
 }

@@ -195,6 +195,9 @@ public:
     void fire(); // runs the tick now (used to drain pending ticks deterministically)
     // The pending timer that was enabled first, or null.
     static KTimer *firstPending();
+    // Fires the pending ticks oldest first, as the event loop would, until
+    // none is left or limit have fired; true when none is left.
+    static bool drainPending(int limit = 1000);
 Q_SIGNALS:
     void Timer();
 private:

@@ -18,3 +18,8 @@ QString JoinPath(const QString &folder, const QString &name)
 {
     return folder + QDir::separator() + name;
 }
+
+QString CharactersFolder()
+{
+    return JoinPath(AppPath, QStringLiteral("Characters"));
+}

@@ -16,3 +16,5 @@ extern Integer WindowCmd; // 0 toggle, 1 open all, 2 hide all
 
 // Joins a folder and a name with the platform's separator.
 QString JoinPath(const QString &folder, const QString &name);
+// The characters folder beside the program: AppPath/Characters.
+QString CharactersFolder();

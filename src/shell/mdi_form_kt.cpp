@@ -225,7 +225,7 @@ void MDIFormKT::MenuCharaList_Click()
     SheetMode = 0;
     CopyRecord(Chara, CharaWork);
     sheet->FileCL->setPath(AppPath);
-    sheet->FileCL->setPath(JoinPath(AppPath, QStringLiteral("Characters")));
+    sheet->FileCL->setPath(CharactersFolder());
 }
 
 void MDIFormKT::MenuCharaSheetText_Click()

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <utility>
+#include "languages/lang_tables.h"
 #include "shell/numtext.h"
 
 const std::array<QString, SkillCount> SkillNames = {
@@ -159,7 +160,7 @@ QList<QPair<QString, int>> SkillListRows(const CharaRecord &rec)
     for (Byte level : rec.SkillLevel)
         top = std::max(top, int(level));
 
-    const bool darkDeity = rec.God == 6 || rec.God > 10;
+    const bool darkDeity = IsDarkDeity(rec.God);
     QList<QPair<QString, int>> rows;
     for (int v = top; v >= 1; --v) {
         for (int i = 0; i < SkillCount; ++i) {

@@ -23,16 +23,6 @@
 
 namespace {
 
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-
 struct Weapon {
     const char *name;
     int number;
@@ -137,12 +127,12 @@ int main(int argc, char **argv)
     SetProgramFolder(folder.path());
     SeedRandom(20261209);
     StartProgram();
-    drainTimers();
+    KTimer::drainPending();
 
     bool ok = true;
     for (int race = 0; race < RaceCount; ++race) {
         formAbility()->ComboLace->setListIndex(race);
-        drainTimers();
+        KTimer::drainPending();
         equip(Chara, race);
         ok &= write(out, QStringLiteral("race%1.ktc").arg(race), Chara);
     }
@@ -150,7 +140,7 @@ int main(int argc, char **argv)
     // Long texts: a description past the 65535 bytes a text can hold (the
     // writer cuts it), every song, language and general-skill name used.
     formAbility()->ComboLace->setListIndex(5);
-    drainTimers();
+    KTimer::drainPending();
     CharaRecord r = Chara;
     equip(r, 6);
     r.Name = QStringLiteral("アレクサンドラ・フォン・ヴァイセンベルク").repeated(20);

@@ -39,19 +39,6 @@ private:
     int m_beeps = 0;
 };
 
-namespace {
-// Runs pending refresh timers as the event loop would, oldest first.
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-} // namespace
-
 void TestAbilityWindow::initTestCase()
 {
     QVERIFY(m_dir.isValid());
@@ -60,7 +47,7 @@ void TestAbilityWindow::initTestCase()
     SetProgramFolder(m_dir.path());
     SeedRandom(7);
     StartProgram();
-    drainTimers();
+    KTimer::drainPending();
 }
 
 void TestAbilityWindow::enterMovesFocus_data()
@@ -99,7 +86,7 @@ void TestAbilityWindow::enterMovesFocus()
     const int beepsBefore = m_beeps;
     boxes[from]->typeText(typed);
     boxes[from]->pressKey(QChar(13));
-    drainTimers();
+    KTimer::drainPending();
     const int want = to < 0 ? from : to;
     for (int i = 0; i < count; ++i)
         QCOMPARE(boxes[i]->hasFocus(), i == want);
@@ -129,10 +116,10 @@ void TestAbilityWindow::loadedRefresh()
 
     FormAbility *f = formAbility();
     f->ComboLace->userSelect(RaceHuman);
-    drainTimers();
+    KTimer::drainPending();
     // Earlier boxes show something else than the loaded character does.
     f->CheckAdd[undead == 1 ? 1 : 0]->setValue(1);
-    drainTimers();
+    KTimer::drainPending();
 
     // A character as the list's "呼出" leaves it: read into the record,
     // every profile value marked, the refresh requested.
@@ -161,7 +148,7 @@ void TestAbilityWindow::loadedRefresh()
 
     QCOMPARE(CharacterLoaded, Byte(1));
     // The languages window's refresh takes the flag over, once.
-    drainTimers();
+    KTimer::drainPending();
     QCOMPARE(CharacterLoaded, Byte(0));
     // Name, common name, description, sex and deity count as entered by hand;
     // the name's handling released the age.
@@ -225,20 +212,20 @@ void TestAbilityWindow::loadedRefresh()
 void TestAbilityWindow::refreshRequests()
 {
     FormAbility *f = formAbility();
-    drainTimers();
+    KTimer::drainPending();
     // A recomputation asks the skills and equipment windows to follow.
     f->CommandRe_Click();
     QVERIFY(formExp()->TimerReset->enabled());
     QVERIFY(formEquip()->TimerReset->enabled());
     QVERIFY(!formLang()->TimerReset->enabled());
-    drainTimers();
+    KTimer::drainPending();
     // An ability typed by hand asks the equipment and languages windows.
     f->TextAbility[2]->typeText(QStringLiteral("15"));
     f->TextAbility[2]->pressKey(QChar(13));
     QVERIFY(!formExp()->TimerReset->enabled());
     QVERIFY(formEquip()->TimerReset->enabled());
     QVERIFY(formLang()->TimerReset->enabled());
-    drainTimers();
+    KTimer::drainPending();
 }
 
 void TestAbilityWindow::generationThroughWindow_data()
@@ -258,7 +245,7 @@ void TestAbilityWindow::generationThroughWindow()
     SeedRandom(1000 + quint64(race));
     ProfileLock.fill(0); // nothing entered by hand
     f->ComboLace->userSelect(race);
-    drainTimers();
+    KTimer::drainPending();
     const RaceDiceRow &dice = RaceDiceTable[size_t(race)];
     const Byte godBefore = Chara.God;
     const int rolls = 400;
@@ -340,7 +327,7 @@ void TestAbilityWindow::generationThroughWindow()
     }
     QVERIFY(sawBothSexes[0] && sawBothSexes[1]);
     QVERIFY(sawAmbidextrous); // 1 in 36: missing in 400 rolls is about 1 in 80000
-    drainTimers();
+    KTimer::drainPending();
 }
 
 QTEST_MAIN(TestAbilityWindow)

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include "sheet/char_files.h"
 #include "sheet/char_list.h"
+#include "sheet/sheet_text.h"
 #include "shell/chara_file.h"
 #include "shell/ui_seam.h"
 
@@ -230,7 +231,7 @@ void TestCharList::renames()
     QFETCH(QStringList, plan);
     if (listed.size() == 100) {
         for (int i = 0; i < 100; ++i)
-            listed[i] = RegularFileName(i + 1);
+            listed[i] = CharacterFileName(i + 1);
         QCOMPARE(listed[99], QStringLiteral("KTC01-a100.ktc"));
         listed.append(QStringLiteral("KTC101.ktc"));
         plan = QStringList{"KTC101.ktc>KTC01-a101.ktc"};

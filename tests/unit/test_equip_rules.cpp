@@ -1,4 +1,5 @@
 #include <QtTest>
+#include "abilities/ability_rules.h"
 #include "equipment/equip_rules.h"
 #include "equipment/equip_tables.h"
 

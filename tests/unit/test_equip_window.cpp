@@ -15,16 +15,6 @@
 
 namespace {
 
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-
 QString num(int v)
 {
     return QString::number(v);
@@ -131,7 +121,7 @@ void TestEquipWindow::initTestCase()
     uiHooks().beep = [this] { ++m_beeps; };
     Chara.WeaponStr[1] = -1;
     m_w = formEquip();
-    drainTimers();
+    KTimer::drainPending();
 }
 
 void TestEquipWindow::init()
@@ -145,7 +135,7 @@ void TestEquipWindow::init()
     Chara.Gold = 3000;
     Chara.WeaponStr[1] = -1;
     m_w->TimerReset->fire();
-    drainTimers();
+    KTimer::drainPending();
     m_beeps = 0;
 }
 
@@ -232,7 +222,7 @@ void TestEquipWindow::everyChangeLeavesAgreement()
             w->TimerReset->setEnabled(true);
             break;
         }
-        drainTimers();
+        KTimer::drainPending();
         const QString broken = brokenRule(w);
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("step %1 (%2): %3").arg(step).arg(what, broken)));
         QVERIFY2(m_beeps - beepsBefore == beepsWanted, qPrintable(QStringLiteral("step %1 (%2): beeps").arg(step).arg(what)));
@@ -251,7 +241,7 @@ void TestEquipWindow::damagedRecordIsMended()
     Chara.ItemIndex(1, 1) = -3;
     Chara.ArmorMagic = 9;
     m_w->TimerReset->setEnabled(true);
-    drainTimers();
+    KTimer::drainPending();
     QCOMPARE(m_beeps, 1);
     QVERIFY2(brokenRule(m_w).isEmpty(), qPrintable(brokenRule(m_w)));
     QCOMPARE(Chara.WeaponName[0], QStringLiteral("素手"));
@@ -264,7 +254,7 @@ void TestEquipWindow::damagedRecordIsMended()
     // Once mended, a refresh changes nothing and says nothing.
     const CharaRecord mended = Chara;
     m_w->TimerReset->setEnabled(true);
-    drainTimers();
+    KTimer::drainPending();
     QCOMPARE(m_beeps, 1);
     QVERIFY(Chara == mended);
 }
@@ -275,7 +265,7 @@ void TestEquipWindow::armourChangeCostsFixedEvaluations()
     m_w->LabelLeft->click();
     m_w->ComboWeapon[2]->userSelect(1);
     m_w->ComboArmor->userSelect(8);
-    drainTimers();
+    KTimer::drainPending();
     QCOMPARE(m_w->LeftMode, int(LeftWeaponPage1));
     for (int i = 0; i < 500; ++i) {
         const long long before = m_w->WeaponEvaluations;
@@ -312,7 +302,7 @@ void TestEquipWindow::priceShowsTheItemChangedLast()
 void TestEquipWindow::loadedCharacterReachesTheWindow()
 {
     FormAbility *abilities = formAbility();
-    drainTimers();
+    KTimer::drainPending();
     // A character as a file holds it: モーニングスター ＋１ at 15, a second
     // ダガー ＋２ at 4, ハードレザー ＋１ at 9, ambidextrous.
     CharaRecord loaded = Chara;
@@ -331,7 +321,7 @@ void TestEquipWindow::loadedCharacterReachesTheWindow()
     Chara = loaded;
     CharaWork = loaded;
     abilities->TimerAbi->setEnabled(true);
-    drainTimers();
+    KTimer::drainPending();
 
     QCOMPARE(m_w->WeaponPage, 1);
     QCOMPARE(m_w->ComboWeapon[1]->listIndex(), 1);

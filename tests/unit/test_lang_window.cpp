@@ -14,17 +14,6 @@
 
 namespace {
 
-// Runs pending refresh timers as the event loop would, oldest first.
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-
 using LangFlags = Array2<Byte, 18, 2>;
 
 QStringList rows(const KList *list)
@@ -83,7 +72,7 @@ void TestLangWindow::initTestCase()
     SetProgramFolder(m_dir.path());
     SeedRandom(11);
     StartProgram();
-    drainTimers();
+    KTimer::drainPending();
 }
 
 void TestLangWindow::loadedLanguagesKept_data()
@@ -126,7 +115,7 @@ void TestLangWindow::loadedLanguagesKept()
     Chara = rec;
     const int beeps = m_beeps;
     formAbility()->TimerAbi->setEnabled(true);
-    drainTimers();
+    KTimer::drainPending();
 
     FormLang *f = formLang();
     QCOMPARE(Chara.Ability[2], intelligence);
@@ -145,7 +134,7 @@ void TestLangWindow::loadedLanguagesKept()
 
     // The stored states are taken over once: the next refresh derives anew.
     f->CommandReset[1]->click();
-    drainTimers();
+    KTimer::drainPending();
     QCOMPARE(Chara.LangFlag(6, 0), LangNotTaken);
     QCOMPARE(rows(f->ListLang[0]), (QStringList{"共通語", "東方語"}));
     QCOMPARE(Chara.LangFlag(1, 1), intelligence >= 12 ? LangGiven : LangNotTaken);
@@ -169,7 +158,7 @@ void TestLangWindow::loadedSongsListed()
     QCOMPARE(rows(f->ListSong), (QStringList{"シング", "マーチ"}));
     QCOMPARE(f->ListSong->rowData(0), 4);
     QCOMPARE(f->ListSong->rowData(1), 10);
-    drainTimers();
+    KTimer::drainPending();
 }
 
 QTEST_MAIN(TestLangWindow)

@@ -11,6 +11,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/chara_record.h"
 #include "shell/cp932.h"
@@ -104,7 +108,10 @@ private Q_SLOTS:
     void textBytes_data();
     void textBytes();
     void html();
-    void portraitPathStaysInItsFolder();
+    void unsafePortraitNameGivesNoPortrait_data();
+    void unsafePortraitNameGivesNoPortrait();
+    void portraitPipeDoesNotHang();
+    void documentTitle();
     void pdfPages();
     void menu();
     void menuSavesText_data();
@@ -328,7 +335,7 @@ void TestSheetExport::html()
         r.PortraitFile = QStringLiteral("p.bmp");
     });
     const QString sheet = SheetText(rec, 1, 1);
-    const QString page = QString::fromUtf8(SheetHtml(rec, sheet, PortraitPath(rec, folder)));
+    const QString page = QString::fromUtf8(SheetHtml(rec, sheet, folder));
     QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
     QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
     QVERIFY(page.contains(QStringLiteral("@media print")));
@@ -341,22 +348,71 @@ void TestSheetExport::html()
         QVERIFY2(page.contains(line.toHtmlEscaped()), qPrintable(line));
 
     rec.PortraitFile = QStringLiteral("missing.bmp");
-    const QString without = QString::fromUtf8(SheetHtml(rec, sheet, PortraitPath(rec, folder)));
+    const QString without = QString::fromUtf8(SheetHtml(rec, sheet, folder));
     QVERIFY(!without.contains(QStringLiteral("<img")));
     QVERIFY(without.contains(QStringLiteral("<pre class=\"sheet\">")));
 }
 
-void TestSheetExport::portraitPathStaysInItsFolder()
+void TestSheetExport::unsafePortraitNameGivesNoPortrait_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent folder") << QStringLiteral("../outside.bmp");
+    QTest::newRow("parent folder, backslashes") << QStringLiteral("..\\..\\outside.bmp");
+    QTest::newRow("subfolder") << QStringLiteral("sub/outside.bmp");
+    QTest::newRow("drive colon") << QStringLiteral("C:outside.bmp");
+    QTest::newRow("control character") << QStringLiteral("out\u0001side.bmp");
+    QTest::newRow("dots only") << QStringLiteral("..");
+    QTest::newRow("none") << QString();
+}
+
+void TestSheetExport::unsafePortraitNameGivesNoPortrait()
+{
+    QFETCH(QString, name);
+    // Pictures wherever the stripped or cut name would lead: none may be used.
+    QImage pic(8, 8, QImage::Format_RGB32);
+    pic.fill(Qt::blue);
+    const QString folder = m_tmp->filePath(QStringLiteral("Characters/Portraits"));
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("sub")));
+    for (const QString &f : {QStringLiteral("outside.bmp"), QStringLiteral("sub/outside.bmp"),
+                             QStringLiteral("../outside.bmp"), QStringLiteral("C:outside.bmp"),
+                             QStringLiteral("out\u0001side.bmp"), QStringLiteral("out")})
+        QVERIFY(pic.save(QDir(folder).filePath(f), "BMP"));
+    CharaRecord rec = Fighter();
+    rec.PortraitFile = name;
+    QVERIFY(SheetPortrait(rec, folder).isNull());
+    const QString page = QString::fromUtf8(SheetHtml(rec, SheetText(rec, 1, 1), folder));
+    QVERIFY(!page.contains(QStringLiteral("<img")));
+}
+
+void TestSheetExport::portraitPipeDoesNotHang()
+{
+    const QString folder = m_tmp->filePath(QStringLiteral("Characters/Portraits"));
+    const QString pipe = QDir(folder).filePath(QStringLiteral("pipe.bmp"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    CharaRecord rec = Fighter();
+    rec.PortraitFile = QStringLiteral("pipe.bmp");
+    auto done = std::async(std::launch::async, [&] {
+        return SheetPortrait(rec, folder).isNull() && !SheetHtml(rec, QStringLiteral("x"), folder).contains("<img");
+    });
+    const bool finished = done.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!finished) {
+        // Release a blocked reader so the test ends: a writer that closes at once.
+        for (int i = 0; i < 4 && done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready; ++i) {
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    }
+    QVERIFY2(finished, "loading a pipe under a picture's name blocked");
+    QVERIFY(done.get());
+}
+
+void TestSheetExport::documentTitle()
 {
     CharaRecord rec;
-    rec.PortraitFile = QStringLiteral("..\\..\\secret.bmp");
-    QCOMPARE(PortraitPath(rec, QStringLiteral("/x/Portraits")), QStringLiteral("/x/Portraits/secret.bmp"));
-    rec.PortraitFile = QStringLiteral("../../etc/a.jpg");
-    QCOMPARE(PortraitPath(rec, QStringLiteral("/x/Portraits")), QStringLiteral("/x/Portraits/a.jpg"));
-    rec.PortraitFile = QStringLiteral("..");
-    QCOMPARE(PortraitPath(rec, QStringLiteral("/x/Portraits")), QString());
-    rec.PortraitFile.clear();
-    QCOMPARE(PortraitPath(rec, QStringLiteral("/x/Portraits")), QString());
+    QCOMPARE(DocumentTitle(rec), QStringLiteral("キャラクターシート"));
+    rec.Name = QStringLiteral("ボルグ");
+    QCOMPARE(DocumentTitle(rec), QStringLiteral("ボルグ - キャラクターシート"));
 }
 
 void TestSheetExport::pdfPages()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QTemporaryDir>
 
+#include "sheet/char_files.h"
 #include "sheet/form_text_sheet.h"
 #include "sheet/sheet_text.h"
 #include <QPlainTextEdit>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void missingFileAtSelection();
     void noPassAfterOwnBox();
     void textBoxShowsTheSheetLines();
+    void rowsMatchTheFilesWhenRenamesNeverSettle();
 
 private:
     QString characterPath(const QString &name) const { return m_dir.filePath(QStringLiteral("Characters/") + name); }
@@ -174,6 +176,39 @@ void TestSheetWindow::textBoxShowsTheSheetLines()
         QCOMPARE(box->toPlainText(), lines.join(QLatin1Char('\n')));
         QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
     }
+}
+
+void TestSheetWindow::rowsMatchTheFilesWhenRenamesNeverSettle()
+{
+    // Another program keeps dropping a file out of place: every rename makes
+    // the next one needed, and the pass gives up at its bound.
+    writeCharacter(QStringLiteral("KTC01-01.ktc"), QStringLiteral("アリス"));
+    writeCharacter(QStringLiteral("KTC01-99.ktc"), QStringLiteral("追加0"));
+    FormTextSheet *sheet = formTextSheet();
+    int renames = 0;
+    sheet->renameFile = [&](const QString &from, const QString &to) {
+        if (!RenameNoReplace(from, to))
+            return false;
+        writeCharacter(QStringLiteral("KTC01-99.ktc"), QStringLiteral("追加") + QString::number(++renames));
+        return true;
+    };
+    sheet->Form_Activate();
+    sheet->renameFile = nullptr;
+    QVERIFY(renames >= 10);
+
+    // Row k (its data k) shows the file that number k names.
+    const QStringList files = ListCharacterFiles(m_dir.filePath(QStringLiteral("Characters")));
+    QCOMPARE(sheet->ListC->count(), int(files.size()) + 1);
+    for (int r = 1; r < sheet->ListC->count(); ++r) {
+        const int k = sheet->ListC->rowData(r);
+        QVERIFY(k >= 1 && k <= files.size());
+        CharaRecord rec;
+        ReadRecordFile(characterPath(files[k - 1]), rec);
+        QCOMPARE(sheet->ListC->item(r)->text(), ListedName(rec.Name));
+    }
+    for (const QString &f : files)
+        QFile::remove(characterPath(f));
+    drainTimers();
 }
 
 QTEST_MAIN(TestSheetWindow)

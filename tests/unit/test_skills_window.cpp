@@ -12,17 +12,6 @@
 
 namespace {
 
-// Runs pending refresh timers as the event loop would, oldest first.
-void drainTimers()
-{
-    for (int n = 0; n < 1000; ++n) {
-        KTimer *t = KTimer::firstPending();
-        if (!t)
-            return;
-        t->fire();
-    }
-}
-
 enum Action {
     ScrollLevel,
     TotalModeCombo,
@@ -56,7 +45,7 @@ void TestSkillsWindow::initTestCase()
     formEquip();
     formLang();
     formExp();
-    drainTimers();
+    KTimer::drainPending();
 }
 
 void TestSkillsWindow::refreshRequests_data()
@@ -89,7 +78,7 @@ void TestSkillsWindow::refreshRequests()
     FormExp *f = formExp();
     f->ComboSkill->setListIndex(0);
     f->TimerReset->setEnabled(true);
-    drainTimers();
+    KTimer::drainPending();
     f->HScrollLv->setValue(2); // ファイター 2, so the list has a row
     f->ListSkill->userSelect(0);
     if (action == TotalModeCombo)
@@ -98,7 +87,7 @@ void TestSkillsWindow::refreshRequests()
         f->LabelSType->click();
         f->ComboNSkill->userSelect(2);
     }
-    drainTimers();
+    KTimer::drainPending();
     QVERIFY(!formEquip()->TimerReset->enabled());
     QVERIFY(!formLang()->TimerReset->enabled());
     const int beepsBefore = m_beeps;
@@ -128,7 +117,7 @@ void TestSkillsWindow::refreshRequests()
     QCOMPARE(formEquip()->TimerReset->enabled(), requested);
     QCOMPARE(formLang()->TimerReset->enabled(), requested);
     QCOMPARE(m_beeps - beepsBefore, beeps);
-    drainTimers();
+    KTimer::drainPending();
 }
 
 QTEST_MAIN(TestSkillsWindow)
