@@ -53,9 +53,10 @@ KTCMT_WINDOW_CHECK("FormLang", languagesShowRecord)
         p.expect(QStringLiteral("Chara.SongName(%1)").arg(i), ScriptDriver::escape(i < songs.size() ? songs[i].text : QString()));
     p.expect(w + QStringLiteral("LabelMaxSongs.caption"), NumText(RemainingSongs(Chara)));
 
-    // The profile window's first load clears the deity without telling this
-    // window (by design, until the next refresh).
-    const bool clearedBehind = Chara.God == 0 && formExists(QStringLiteral("FormBase"));
+    // Every load of the profile window (also one made only to be closed
+    // again) clears the deity without telling this window (by design, until
+    // the next refresh).
+    const bool clearedBehind = Chara.God == 0;
     if (!clearedBehind)
         p.same(w + QStringLiteral("ComboGod.index"), QStringLiteral("Chara.God"));
 }
