@@ -124,7 +124,6 @@ void FormTextSheet::createMenus()
         MenuListSort[i] = MakeMenuItem(sort, ArrayName(QStringLiteral("MenuListSort"), i), sortCaptions[i], true);
         OnMenuClick(MenuListSort[i], [this, i] { MenuListSort_Click(i); });
     }
-    MenuListSort[0]->setChecked(true);
     MakeSeparator(sort, QStringLiteral("MenuListBar"));
     const QString skillCaptions[9] = {
         QStringLiteral("ファイター技能順(&F)"), QStringLiteral("シーフ技能順(&T)"), QStringLiteral("レンジャー技能順(&R)"),
@@ -134,6 +133,11 @@ void FormTextSheet::createMenus()
         MenuListSortSkill[i] = MakeMenuItem(sort, ArrayName(QStringLiteral("MenuListSortSkill"), i), skillCaptions[i], true);
         OnMenuClick(MenuListSortSkill[i], [this, i] { MenuListSortSkill_Click(i); });
     }
+    // The sort order outlives the window: one made anew marks the order in use.
+    for (int i = 0; i < 3; ++i)
+        MenuListSort[i]->setChecked(ListSortMode == i);
+    for (int i = 0; i < 9; ++i)
+        MenuListSortSkill[i]->setChecked(ListSortMode == SortBySkill + i);
 
     QMenu *crlf = menuBar()->addMenu(QStringLiteral("改行(&R)"));
     crlf->menuAction()->setObjectName(QStringLiteral("MenuCrLf"));
