@@ -3,6 +3,7 @@
 // figures are what the rules give for the items held.
 #include "random_user.h"
 
+#include "abilities/ability_rules.h"
 #include "equipment/equip_rules.h"
 #include "equipment/equip_tables.h"
 #include "equipment/form_equip.h"
