@@ -2,125 +2,22 @@
 
 #include "sheet/char_list.h"
 #include "shell/chara_file.h"
-#include "shell/file_error_prompt.h"
+#include "shell/file_steps.h"
 
 #include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The step after a skipped open finds no open file.
-constexpr int FileNotOpen = 52;
-
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
-template <class Step>
-void RunStep(const QString &path, Step step)
-{
-    for (;;) {
-        const int code = step();
-        if (code == 0 || FileErrorPrompt(path, code))
-            return;
-    }
-}
-
 QByteArray Native(const QString &path)
 {
     return QFile::encodeName(path);
 }
-
-int OpenStep(const QString &path, int flags, Descriptor &d)
-{
-    const int fd = ::open(Native(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return FileErrorCodeFromErrno(errno, path);
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return FileErrorCodeFromErrno(EISDIR, path);
-    }
-    d.fd = fd;
-    return 0;
-}
-
-int CloseStep(const QString &path, Descriptor &d)
-{
-    if (d.fd < 0)
-        return 0;
-    const int fd = d.fd;
-    d.fd = -1;
-    if (::close(fd) != 0 && errno != EINTR)
-        return FileErrorCodeFromErrno(errno, path);
-    return 0;
-}
-
-int ReadAll(int fd, QByteArray &out)
-{
-    out.clear();
-    char buffer[16384];
-    off_t pos = 0;
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, pos);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return 0;
-        out.append(buffer, n);
-        pos += n;
-    }
-}
-
-// Walks the record's fields over the bytes without decoding any text.
-class LengthWalker {
-public:
-    explicit LengthWalker(QByteArrayView bytes) : bytes_(bytes) {}
-    qsizetype length() const { return ok_ ? pos_ : -1; }
-
-    void operator()(const QString &)
-    {
-        if (!ok_ || bytes_.size() - pos_ < 2) {
-            ok_ = false;
-            return;
-        }
-        const auto length = qsizetype(std::uint8_t(bytes_[pos_])) | (qsizetype(std::uint8_t(bytes_[pos_ + 1])) << 8);
-        pos_ += 2;
-        skip(length);
-    }
-    template <class T>
-    void operator()(const T &)
-    {
-        skip(qsizetype(sizeof(T)));
-    }
-
-private:
-    void skip(qsizetype n)
-    {
-        if (!ok_ || bytes_.size() - pos_ < n) {
-            ok_ = false;
-            return;
-        }
-        pos_ += n;
-    }
-    QByteArrayView bytes_;
-    qsizetype pos_ = 0;
-    bool ok_ = true;
-};
 
 } // namespace
 
@@ -136,10 +33,10 @@ QStringList ListCharacterFiles(const QString &folder)
 
 qsizetype RecordByteLength(QByteArrayView bytes)
 {
-    static const CharaRecord shape;
-    LengthWalker w(bytes);
-    forEachField(shape, [&](const char *, const auto &field) { ForEachScalar(field, w); });
-    return w.length();
+    CharaRecord rec;
+    qsizetype consumed = -1;
+    RecordFromBytes(bytes, rec, &consumed);
+    return consumed;
 }
 
 ListedFile ReadListedFile(const QString &path, CharaRecord &rec)
@@ -154,9 +51,10 @@ ListedFile ReadListedFile(const QString &path, CharaRecord &rec)
             return FileNotOpen;
         if (const int err = ReadAll(d.fd, content))
             return FileErrorCodeFromErrno(err, path);
-        result.complete = RecordFromBytes(content, rec);
+        qsizetype consumed = -1;
+        result.complete = RecordFromBytes(content, rec, &consumed);
         if (result.complete)
-            result.numberAt = RecordByteLength(content) - qsizetype(sizeof(Integer));
+            result.numberAt = consumed - qsizetype(sizeof(Integer));
         return 0;
     });
     RunStep(path, [&] { return CloseStep(path, d); });

@@ -1,7 +1,7 @@
 #include "shell/chara_file.h"
 
 #include "shell/cp932.h"
-#include "shell/file_error_prompt.h"
+#include "shell/file_steps.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +22,6 @@ namespace {
 
 // A text's length is stored in two bytes.
 constexpr int MaxTextBytes = 65535;
-
-// Code 52: the step's file is not open because its open step was skipped.
-constexpr int FileNotOpen = 52;
 
 template <class T>
 auto UnsignedBits(T v)
@@ -67,6 +64,7 @@ public:
     explicit RecordReader(QByteArrayView bytes) : bytes_(bytes) {}
 
     bool complete() const { return complete_; }
+    qsizetype consumed() const { return pos_; }
 
     void operator()(QString &s)
     {
@@ -110,63 +108,6 @@ private:
     qsizetype pos_ = 0;
     bool complete_ = true;
 };
-
-// The open descriptor of one file step sequence; closed on every way out.
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
-// Runs one file step under the prompt: a step returns 0 or a file error
-// code; the prompt's answer repeats the step or moves on to the next one.
-template <class Step>
-void RunStep(const QString &path, Step step)
-{
-    for (;;) {
-        const int code = step();
-        if (code == 0 || FileErrorPrompt(path, code))
-            return;
-    }
-}
-
-int OpenStep(const QString &path, int flags, Descriptor &d)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return FileErrorCodeFromErrno(errno, path);
-    // Reading opens a folder without complaint; it is still no character file.
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return FileErrorCodeFromErrno(EISDIR, path);
-    }
-    d.fd = fd;
-    return 0;
-}
-
-// Reads the whole file through the descriptor; 0 or an errno value.
-int ReadAll(int fd, QByteArray &out)
-{
-    out.clear();
-    char buffer[65536];
-    off_t pos = 0;
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, pos);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return 0;
-        out.append(buffer, n);
-        pos += n;
-    }
-}
 
 int SaveFileErrorCode(const QSaveFile &file, int err, const QString &path)
 {
@@ -222,19 +163,6 @@ int ReadStep(const QString &path, int fd, CharaRecord &rec)
     return 0;
 }
 
-// The descriptor is released by close() even when it reports a failure, so
-// a repeated close step has nothing left to do and passes.
-int CloseStep(const QString &path, Descriptor &d)
-{
-    if (d.fd < 0)
-        return 0;
-    const int fd = d.fd;
-    d.fd = -1;
-    if (::close(fd) != 0 && errno != EINTR)
-        return FileErrorCodeFromErrno(errno, path);
-    return 0;
-}
-
 } // namespace
 
 QByteArray RecordToBytes(const CharaRecord &rec)
@@ -245,12 +173,14 @@ QByteArray RecordToBytes(const CharaRecord &rec)
     return w.out;
 }
 
-bool RecordFromBytes(QByteArrayView bytes, CharaRecord &out)
+bool RecordFromBytes(QByteArrayView bytes, CharaRecord &out, qsizetype *consumed)
 {
     CharaRecord fresh;
     RecordReader r(bytes);
     forEachField(fresh, [&](const char *, auto &field) { ForEachScalar(field, r); });
     out = std::move(fresh);
+    if (consumed)
+        *consumed = r.complete() ? r.consumed() : -1;
     return r.complete();
 }
 

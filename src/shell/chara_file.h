@@ -35,8 +35,9 @@ QByteArray RecordToBytes(const CharaRecord &rec);
 // Reads a record from the start of bytes; bytes after it are ignored.
 // Returns true when the whole record was present. Fields that a short buffer
 // does not reach (a text whose length runs past the end included) are 0 or
-// empty; nothing of the previous contents of out survives.
-bool RecordFromBytes(QByteArrayView bytes, CharaRecord &out);
+// empty; nothing of the previous contents of out survives. When consumed is
+// given it receives the bytes the whole record took, or -1 for a short one.
+bool RecordFromBytes(QByteArrayView bytes, CharaRecord &out, qsizetype *consumed = nullptr);
 
 // The number in file names: 00..09, 10..99, a100..a999, otherwise "b" and
 // the decimal number (b1000, b-1), so that names sort in numeric order.
