@@ -33,11 +33,11 @@ void writeFolder(const QString &folder, const QStringList &files)
     QDir dir(folder);
     for (const QString &n : dir.entryList(QDir::Files))
         dir.remove(n);
-    for (const QString &spec : files) {
-        const QString name = spec.section(QLatin1Char('='), 0, 0);
-        const QString who = spec.section(QLatin1Char('='), 1).section(QLatin1Char(':'), 0, 0);
+    for (const QString &entry : files) {
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        const QString who = entry.section(QLatin1Char('='), 1).section(QLatin1Char(':'), 0, 0);
         CharaRecord r = character(who);
-        r.CharaNo = Integer(spec.section(QLatin1Char(':'), 1).toInt());
+        r.CharaNo = Integer(entry.section(QLatin1Char(':'), 1).toInt());
         QByteArray bytes = RecordToBytes(r);
         if (who.contains(QLatin1Char('!')))
             bytes.chop(10);
