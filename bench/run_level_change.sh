@@ -36,33 +36,7 @@ setup() {
   echo "expect Chara.SkillLevel(0) 3"; } > "$work/control.kts"
 setup > "$work/baseline.kts"
 
-export QT_QPA_PLATFORM=offscreen
-run_ms() {
-    local start end
-    start=$(date +%s%N)
-    "$driver" --app-dir "$work/app" --seed 1 "$work/$1.kts" > /dev/null || {
-        echo "driver failed on $1.kts" >&2; exit 1; }
-    end=$(date +%s%N)
-    echo $(( (end - start) / 1000 ))
-}
-
-declare -A times=([changes]="" [control]="" [baseline]="")
-for ((r = 0; r < runs; r++)); do
-    for s in changes control baseline; do
-        times[$s]+="$(run_ms "$s") "
-    done
-done
-
-median() { tr ' ' '\n' | grep -v '^$' | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-c=$(echo "${times[changes]}" | median)
-k=$(echo "${times[control]}" | median)
-b=$(echo "${times[baseline]}" | median)
-
+. "$(dirname "$0")/driver_timing.sh"
+time_scripts
 echo "level changes per run: $n, runs: $runs (median wall times)"
-awk -v c="$c" -v k="$k" -v b="$b" -v n="$n" 'BEGIN {
-    printf "  changes script   %9.1f ms\n", c / 1000
-    printf "  control script   %9.1f ms\n", k / 1000
-    printf "  baseline script  %9.1f ms\n", b / 1000
-    printf "per level change (changes - control) / N:   %.1f us\n", (c - k) / n
-    printf "per script line  (changes - baseline) / N:  %.1f us\n", (c - b) / n
-}'
+print_figures "per level change (changes - control) / N:   " "per script line  (changes - baseline) / N:  "
